@@ -1,0 +1,15 @@
+// Text lookup by id: 60000-60107 from the built-in message table, everything else from the
+// string table resource.
+#pragma once
+#include <windows.h>
+
+constexpr int kStringCapacity = 256;  // a looked-up text: 255 characters and the terminator
+constexpr UINT kMessageTableFirst = 60000;
+constexpr UINT kMessageTableLast = 60107;
+
+// Copies text `id` into `buffer` (kStringCapacity characters); returns its length, or 0 after
+// showing the missing-resource error.
+int GetString(char* buffer, UINT id);
+
+// The built-in text of a message table id, or null outside 60000-60107.
+const char* MessageTableText(UINT id);

@@ -4,24 +4,24 @@
 #include <commdlg.h>
 
 extern HINSTANCE AppInstance;
-extern HWND FrameWindow;       // "NorvelAppClass"; null until created
-extern HWND MdiClient;         // the "mdiclient" child of the frame
-extern HWND StatusBar;         // null when creation failed
-extern HWND ToolbarWindow;     // null when creation failed
-extern HACCEL Accelerators;    // accelerator table 1000
-extern HWND FindReplaceDialog; // the modeless find/replace dialog, null when closed
-extern HWND ActiveDocWindow;   // the active document window, null when none
-extern BOOL BulkOperation;     // set while many documents open or close in one operation
-extern UINT FindReplaceMessage;  // id of the registered "commdlg_FindReplace" message
-extern HFONT DisplayFont;      // the font of every edit control
+extern HWND FrameWindow;             // "NorvelAppClass"; null until created
+extern HWND MdiClient;               // the "mdiclient" child of the frame
+extern HWND StatusBar;               // null when creation failed
+extern HWND ToolbarWindow;           // null when creation failed
+extern HACCEL Accelerators;          // accelerator table 1000
+extern HWND FindReplaceDialog;       // the modeless find/replace dialog, null when closed
+extern HWND ActiveDocWindow;         // the active document window, null when none
+extern BOOL BulkOperation;           // set while many documents open or close in one operation
+extern UINT FindReplaceMessage;      // id of the registered "commdlg_FindReplace" message
+extern HFONT DisplayFont;            // the font of every edit control
 extern PRINTDLGA PrintDialogRecord;  // shared by Printer Setup and printing
-extern RECT ScreenRect;        // the desktop's client rectangle, taken once at start-up
-extern char IniPath[256];      // the program's path, lower-cased, with ".ini"
-extern char HelpPath[256];     // ... and with ".hlp"
-extern char ProgramPath[256];  // the program's path, lower-cased
-extern char ProductKeyPath[256];  // the registry key of all settings, below HKEY_CURRENT_USER
-extern unsigned UntitledCounter;  // numbers untitled documents New1, New2, ...
-extern DWORD ToolbarStyle;     // window styles of the toolbar and status bar
+extern RECT ScreenRect;              // the desktop's client rectangle, taken once at start-up
+extern char IniPath[256];            // the program's path, lower-cased, with ".ini"
+extern char HelpPath[256];           // ... and with ".hlp"
+extern char ProgramPath[256];        // the program's path, lower-cased
+extern char ProductKeyPath[256];     // the registry key of all settings, below HKEY_CURRENT_USER
+extern unsigned UntitledCounter;     // numbers untitled documents New1, New2, ...
+extern DWORD ToolbarStyle;           // window styles of the toolbar and status bar
 extern DWORD StatusBarStyle;
 
 constexpr const char* kFrameClassName = "NorvelAppClass";

@@ -3,10 +3,10 @@
 #pragma once
 #include <windows.h>
 
-constexpr int kPathCapacity = 256;       // 255 characters and the terminator
-constexpr int kNameCapacity = 36;        // tool and macro names: 35 characters
-constexpr int kMacroTextCapacity = 2048; // macro texts: 2047 characters
-constexpr int kListSlots = 9;            // recent files, SysEdit files, filters, tools, macros
+constexpr int kPathCapacity = 256;        // 255 characters and the terminator
+constexpr int kNameCapacity = 36;         // tool and macro names: 35 characters
+constexpr int kMacroTextCapacity = 2048;  // macro texts: 2047 characters
+constexpr int kListSlots = 9;             // recent files, SysEdit files, filters, tools, macros
 
 struct PlacementRecord {
   LONG Top;

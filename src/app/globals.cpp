@@ -1,0 +1,23 @@
+// The shell's process-wide state.
+#include "app/globals.h"
+
+HINSTANCE AppInstance = nullptr;
+HWND FrameWindow = nullptr;
+HWND MdiClient = nullptr;
+HWND StatusBar = nullptr;
+HWND ToolbarWindow = nullptr;
+HACCEL Accelerators = nullptr;
+HWND FindReplaceDialog = nullptr;
+HWND ActiveDocWindow = nullptr;
+BOOL BulkOperation = FALSE;
+UINT FindReplaceMessage = 0;
+HFONT DisplayFont = nullptr;
+PRINTDLGA PrintDialogRecord = {};
+RECT ScreenRect = {};
+char IniPath[256] = "";
+char HelpPath[256] = "";
+char ProgramPath[256] = "";
+char ProductKeyPath[256] = "";
+unsigned UntitledCounter = 0;
+DWORD ToolbarStyle = 0;
+DWORD StatusBarStyle = 0;

@@ -1,0 +1,87 @@
+// The command-line grammar, rule by rule.
+#include <string>
+
+#include "app/command_line.h"
+#include "harness/harness.h"
+
+namespace {
+
+struct GrammarCase {
+  const char* line;
+  CommandLineRequest request;
+  const char* fileSpec;  // expected FileSpec
+};
+
+struct Outcome {
+  CommandLineRequest request;
+  AppOptionsRecord options;
+};
+
+Outcome Parse(const std::string& line) {
+  Outcome outcome{};
+  outcome.request = ParseCommandLineText(line.c_str(), outcome.options);
+  return outcome;
+}
+
+TEST(CommandLine, EachRuleSetsItsFlagAndName) {
+  const GrammarCase cases[] = {
+      {"", CommandLineRequest::None, ""},
+      {"/setup", CommandLineRequest::Setup, ""},
+      {"-setup", CommandLineRequest::Setup, ""},
+      {"/SETUP", CommandLineRequest::Setup, ""},
+      {"-SeTuP", CommandLineRequest::Setup, ""},
+      // The setup switch followed by a name is a file name; the "/s" is no SysEdit switch.
+      {"/setup x.txt", CommandLineRequest::File, "/setup x.txt"},
+      {"c:\\notes\\todo.txt", CommandLineRequest::File, "c:\\notes\\todo.txt"},
+      {"\"c:\\my notes\\todo.txt\"", CommandLineRequest::File, "c:\\my notes\\todo.txt"},
+      // Quotes are removed anywhere, not parsed.
+      {"c:\\my\"no\"tes\\to\"do.txt", CommandLineRequest::File, "c:\\mynotes\\todo.txt"},
+      {"\"\"", CommandLineRequest::File, ""},
+      {"a b c.txt", CommandLineRequest::File, "a b c.txt"},
+      // The SysEdit switch is any of four two-character sequences, anywhere.
+      {"/l", CommandLineRequest::SysEdit, ""},
+      {"-L", CommandLineRequest::SysEdit, ""},
+      {"x-list.txt", CommandLineRequest::SysEdit, ""},
+      {"c:\\tools/list.txt", CommandLineRequest::SysEdit, ""},
+      {"\"/\"l", CommandLineRequest::SysEdit, ""},  // the quote goes first, then "/l" is found
+      {"@files.lst", CommandLineRequest::List, "files.lst"},
+      {"\"@c:\\my lists\\a.lst\"", CommandLineRequest::List, "c:\\my lists\\a.lst"},
+      {"@", CommandLineRequest::List, ""},
+      {" @x.lst", CommandLineRequest::File, " @x.lst"},
+      {"@x-list.lst", CommandLineRequest::SysEdit, ""},  // the switch test comes before "@"
+      {"100%s.txt", CommandLineRequest::File, "100%s.txt"},
+  };
+  for (const GrammarCase& c : cases) {
+    SCOPED_TRACE(c.line);
+    const Outcome outcome = Parse(c.line);
+    EXPECT_EQ(outcome.request, c.request);
+    EXPECT_STREQ(outcome.options.FileSpec, c.fileSpec);
+    const AppOptionsRecord& o = outcome.options;
+    EXPECT_EQ(o.ShellRequests.CreateStartMenu, c.request == CommandLineRequest::Setup ? 1u : 0u);
+    EXPECT_EQ(o.SysEditRequested, c.request == CommandLineRequest::SysEdit ? 1u : 0u);
+    EXPECT_EQ(o.ListRequested, c.request == CommandLineRequest::List ? 1u : 0u);
+    EXPECT_EQ(o.CommandLineFile, c.request == CommandLineRequest::File ? 1u : 0u);
+  }
+}
+
+TEST(CommandLine, LongLinesAreCutAt255CharactersBeforeTheSwitchTest) {
+  // 300 characters: only the first 255 are looked at, so a switch after them is not seen.
+  const std::string name(300, 'a');
+  Outcome outcome = Parse(name);
+  EXPECT_EQ(outcome.request, CommandLineRequest::File);
+  EXPECT_EQ(std::string(outcome.options.FileSpec), std::string(255, 'a'));
+
+  outcome = Parse(std::string(260, 'b') + "-list.txt");
+  EXPECT_EQ(outcome.request, CommandLineRequest::File);
+  EXPECT_EQ(std::string(outcome.options.FileSpec), std::string(255, 'b'));
+
+  // Quotes are dropped after the cut: 255 characters with 50 quotes leave 205.
+  outcome = Parse(std::string(50, '"') + std::string(250, 'c'));
+  EXPECT_EQ(std::string(outcome.options.FileSpec), std::string(205, 'c'));
+
+  outcome = Parse("@" + std::string(400, 'd'));
+  EXPECT_EQ(outcome.request, CommandLineRequest::List);
+  EXPECT_EQ(std::string(outcome.options.FileSpec), std::string(254, 'd'));
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// norvel.exe as a process: start, single-instance hand-over, exit code.
+#include <string>
+#include <vector>
+
+#include "harness/harness.h"
+
+namespace {
+
+// A stand-in for a running Norvel: a window of the frame's class that records hand-overs.
+struct FakeRunningFrame {
+  static inline std::vector<std::string> received;
+
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COPYDATA) {
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      received.emplace_back(static_cast<const char*>(data->lpData), data->cbData);
+      return TRUE;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+
+  FakeRunningFrame() {
+    received.clear();
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = Proc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "NorvelAppClass";
+    RegisterClassA(&windowClass);
+    window = CreateWindowA("NorvelAppClass", "Norvel", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200,
+                           nullptr, nullptr, windowClass.hInstance, nullptr);
+  }
+  ~FakeRunningFrame() {
+    DestroyWindow(window);
+    UnregisterClassA("NorvelAppClass", GetModuleHandleA(nullptr));
+  }
+  HWND window = nullptr;
+};
+
+TEST(StartupProcess, SecondInstanceHandsItsCommandLineOverAndExitsWithZero) {
+  FakeRunningFrame running;
+  ASSERT_NE(running.window, nullptr);
+  ProcessUnderTest second;
+  ASSERT_TRUE(second.Start(NorvelExePath(), "\"C:\\my notes\\to do.txt\""));
+  EXPECT_EQ(second.WaitForExit(), 0u);
+  ASSERT_EQ(FakeRunningFrame::received.size(), 1u);
+  // The text itself arrives, terminated, exactly as the second instance got it.
+  EXPECT_EQ(FakeRunningFrame::received[0], std::string("\"C:\\my notes\\to do.txt\"") + '\0');
+  EXPECT_TRUE(IsWindowVisible(running.window));
+}
+
+TEST(StartupProcess, SecondInstanceWithoutCommandLineOnlyBringsTheFrameForward) {
+  FakeRunningFrame running;
+  ASSERT_NE(running.window, nullptr);
+  ShowWindow(running.window, SW_MINIMIZE);
+  ProcessUnderTest second;
+  ASSERT_TRUE(second.Start(NorvelExePath()));
+  EXPECT_EQ(second.WaitForExit(), 0u);
+  EXPECT_TRUE(FakeRunningFrame::received.empty());
+  EXPECT_TRUE(IsWindowVisible(running.window));
+  EXPECT_FALSE(IsIconic(running.window));
+}
+
+TEST(StartupProcess, StartsWithItsFrameAndEndsWithZeroWhenClosed) {
+  ProcessUnderTest norvel;
+  ASSERT_TRUE(norvel.Start(NorvelExePath()));
+  HWND frame = norvel.FindTopLevelWindow("NorvelAppClass", 15000);
+  ASSERT_NE(frame, nullptr);
+  // Found while it is still being created: wait until start-up has shown it.
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(frame) != FALSE; }, 15000));
+  char title[64] = "";
+  GetWindowTextA(frame, title, sizeof title);
+  EXPECT_STREQ(title, "Norvel");
+  EXPECT_NE(FindWindowExA(frame, nullptr, "MDIClient", nullptr), nullptr);
+
+  // A second start while this one runs hands over and leaves it running.
+  ProcessUnderTest second;
+  ASSERT_TRUE(second.Start(NorvelExePath(), "readme.txt"));
+  EXPECT_EQ(second.WaitForExit(), 0u);
+  EXPECT_TRUE(norvel.Running());
+
+  PostMessageA(frame, WM_COMMAND, 199 /* Exit */, 0);
+  EXPECT_EQ(norvel.WaitForExit(15000), 0u);
+}
+
+}  // namespace

@@ -19,8 +19,10 @@ struct HelpTopic {
 };
 
 struct HelpKeyword {
-  std::string text;                 // the first spelling met in the file
-  std::vector<std::size_t> topics;  // topic indices, in file order, each once
+  std::string text;  // the first spelling met in the file
+  // Topic indices, each once: those whose title contains the keyword first, then the others,
+  // each group in file order.
+  std::vector<std::size_t> topics;
 };
 
 struct HelpFile {

@@ -10,16 +10,16 @@
 constexpr const char* kHelpWindowClass = "NorvelHelpClass";
 
 // Child control ids.
-constexpr int kHelpTabsId = 100;         // "Contents" and "Index" tabs
-constexpr int kHelpContentsId = 101;     // tree of chapters and topics
+constexpr int kHelpTabsId = 100;      // "Contents" and "Index" tabs
+constexpr int kHelpContentsId = 101;  // tree of chapters and topics
 constexpr int kHelpKeywordLabelId = 102;
 constexpr int kHelpKeywordEditId = 103;  // the keyword box
 constexpr int kHelpKeywordListId = 104;  // keywords that match the box
 constexpr int kHelpFoundLabelId = 105;
-constexpr int kHelpFoundListId = 106;    // topics of the selected keyword
-constexpr int kHelpDisplayId = 107;      // "Display": opens the selected entry (default button)
-constexpr int kHelpBackId = 108;         // "Back": the topic shown before
-constexpr int kHelpTextId = 109;         // the topic text (read-only rich edit)
+constexpr int kHelpFoundListId = 106;  // topics of the selected keyword
+constexpr int kHelpDisplayId = 107;    // "Display": opens the selected entry (default button)
+constexpr int kHelpBackId = 108;       // "Back": the topic shown before
+constexpr int kHelpTextId = 109;       // the topic text (read-only rich edit)
 
 enum class HelpPane { Contents, Index };
 

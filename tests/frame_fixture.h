@@ -8,6 +8,7 @@
 #include "harness/harness.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "document/document_set.h"
 #include "settings/options.h"
 #include "ui/message_dialogs.h"
 
@@ -45,6 +46,8 @@ inline void FrameFixture::SetUp() {
 }
 
 inline void FrameFixture::TearDown() {
+  // Edits left by a test are dropped without the save question.
+  ForEachDocWindow([](HWND document) { SetWindowLongA(document, 4, 0); });
   if (frame_ && IsWindow(frame_)) DestroyWindow(frame_);
   PumpMessages();
   ClearQuit();

@@ -1,14 +1,325 @@
-// Document windows are not built yet: asking for one only beeps, and the window procedure is
-// the MDI child default.
+// The document window: creation, its window procedure, word wrap, title and context menu.
 #include "document/doc_window.h"
 
-#include "ui/message_dialogs.h"
+#include <commctrl.h>
+#include <richedit.h>
 
-HWND CreateDocWindow(HWND, const char*, int, AppOptionsRecord&) {
-  BeepAndFail();
-  return nullptr;
+#include <cstdio>
+#include <cstring>
+
+#include "app/frame.h"
+#include "app/globals.h"
+#include "app/menu_state.h"
+#include "document/doc_commands.h"
+#include "document/document_set.h"
+#include "document/edit_control.h"
+#include "files/load_document.h"
+#include "files/save_document.h"
+#include "resources/resource.h"
+#include "ui/message_dialogs.h"
+#include "ui/strings.h"
+#include "ui/window_text.h"
+
+namespace {
+
+constexpr DWORD kStyleWithoutWrap = 0x5030B1C4;
+constexpr DWORD kStyleWithWrap = 0x5020B144;
+constexpr DWORD kEventMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS;  // 0x30001
+constexpr UINT IDS_TITLE_NAME = 1001;
+
+HWND CreateEditControl(HWND document, int wrap) {
+  HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "",
+                              wrap ? kStyleWithWrap : kStyleWithoutWrap, 0, 0, 0, 0, document,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditControlId)),
+                              AppInstance, nullptr);
+  if (!edit) return nullptr;
+  SetEditFont(edit, DisplayFont ? DisplayFont : static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)));
+  SetEditTextLimit(edit, kEditTextLimit);
+  return edit;
+}
+
+void FillClientArea(HWND document, HWND edit) {
+  RECT client;
+  GetClientRect(document, &client);
+  MoveWindow(edit, 0, 0, client.right, client.bottom, TRUE);
+}
+
+void DestroyDocWindow(HWND document) {
+  SendMessageA(MdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+}
+
+void MarkModified(HWND document) {
+  SetDocWord(document, kModifiedWord, 1);
+  SetDocumentTitle(document, nullptr, 1);
+}
+
+void OnEditNotification(HWND document, UINT code) {
+  if (!ActiveDocWindow || GetDocWord(ActiveDocWindow, kViewingWord)) return;
+  switch (code) {
+    case EN_CHANGE:
+      if (BulkOperation || GetDocWord(document, kModifiedWord)) return;
+      MarkModified(document);
+      break;
+    case EN_ERRSPACE:
+      ShowMessage(document, IDS_APPNAME, 14003);
+      break;
+    case EN_MAXTEXT:
+      MarkModified(document);
+      ShowMessage(document, IDS_APPNAME, 14007);
+      break;
+    default:
+      break;  // focus changes only refresh the menus, which follows every message
+  }
+}
+
+void OnMessageFilter(HWND document, const MSGFILTER* filter) {
+  HWND edit = DocEditControl(document);
+  switch (filter->msg) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      UpdateLineIndicator(edit);
+      break;
+    case WM_RBUTTONDOWN: {
+      UpdateLineIndicator(edit);
+      POINT point = {static_cast<short>(LOWORD(filter->lParam)),
+                     static_cast<short>(HIWORD(filter->lParam))};
+      MapWindowPoints(edit, document, &point, 1);
+      ShowContextMenu(document, point);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void OnSize(HWND document, WPARAM sizeType) {
+  if (HWND edit = DocEditControl(document)) FillClientArea(document, edit);
+  if (sizeType == SIZE_RESTORED) AppOptions.ZoomChildren = 0;
+  if (sizeType == SIZE_MAXIMIZED) AppOptions.ZoomChildren = 1;
+}
+
+void OnActivate(HWND activated) {
+  ActiveDocWindow = activated;
+  UpdateLineIndicator(DocEditControl(activated));
+}
+
+LRESULT HandleDocMessage(HWND document, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      OnSize(document, wParam);
+      break;
+    case WM_SETFOCUS:
+      if (HWND edit = DocEditControl(document)) SetFocus(edit);
+      return 0;
+    case WM_MDIACTIVATE:
+      OnActivate(reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_CLOSE:
+      CloseDocument(document, AppOptions);
+      return 0;
+    case WM_DESTROY:
+      if (ActiveDocWindow == document) ActiveDocWindow = nullptr;
+      break;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->idFrom == kEditControlId && header->code == EN_MSGFILTER) {
+        OnMessageFilter(document, reinterpret_cast<const MSGFILTER*>(lParam));
+        return 0;  // the event is never swallowed
+      }
+      break;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kEditControlId && lParam) {
+        OnEditNotification(document, HIWORD(wParam));
+        return 0;
+      }
+      if (RunDocumentCommand(document, LOWORD(wParam), AppOptions)) return 0;
+      break;
+    default:
+      break;
+  }
+  return DefMDIChildProcA(document, message, wParam, lParam);
+}
+
+}  // namespace
+
+LONG GetDocWord(HWND document, DocWord word) {
+  return document ? GetWindowLongA(document, word) : 0;
+}
+
+void SetDocWord(HWND document, DocWord word, LONG value) {
+  if (document) SetWindowLongA(document, word, value);
 }
 
 LRESULT CALLBACK DocWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefMDIChildProcA(window, message, wParam, lParam);
+  const LRESULT result = HandleDocMessage(window, message, wParam, lParam);
+  RefreshCommandState(FrameWindow, AppOptions);
+  return result;
+}
+
+HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
+                     AppOptionsRecord& options) {
+  MDICREATESTRUCTA create = {};
+  create.szClass = MAKEINTATOM(kDocWindowClass);
+  create.szTitle = "";
+  create.hOwner = AppInstance;
+  create.x = create.y = create.cx = create.cy = CW_USEDEFAULT;
+  create.style = options.ZoomChildren ? WS_MAXIMIZE : 0;
+  HWND document = reinterpret_cast<HWND>(
+      SendMessageA(MdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+  if (!document) {
+    ShowMessage(owner, IDS_APPNAME, 60007, static_cast<int>(GetLastError()));
+    return nullptr;
+  }
+
+  const bool named = fileName && *fileName;
+  if (named) {
+    SetWindowTextById(document, IDS_TITLE_NAME, fileName);
+  } else {
+    SetWindowTextById(document, IDS_UNTITLED, ++UntitledCounter);
+  }
+
+  SetDocWord(document, kEditWord, 0);
+  SetDocWord(document, kModifiedWord, 0);
+  SetDocWord(document, kWrapWord, options.WordWrap ? 1 : 0);
+  SetDocWord(document, kViewingWord, 0);
+  SetDocWord(document, kSavedWord, 0);
+  SetDocWord(document, kLineFormatWord, 0);
+
+  HWND edit = CreateEditControl(document, options.WordWrap);
+  if (!edit) {
+    DestroyDocWindow(document);
+    ShowMessage(owner, IDS_APPNAME, 13006);
+    return nullptr;
+  }
+  ApplyEditBackground(edit, options.LtGray);
+  SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
+  FillClientArea(document, edit);
+
+  if (named && !openReadOnly && lstrcmpiA(fileName, IniPath) == 0) {
+    if (!AskYesNo(document, 1, IDS_APPNAME, 13007, fileName)) {
+      DestroyDocWindow(document);
+      return nullptr;
+    }
+    openReadOnly = 1;
+  }
+  if (named) {
+    // The name may be FileSpec itself, which a copy below must not overwrite while in use.
+    if (!LoadDocumentFile(document, fileName, openReadOnly, options)) {
+      DestroyDocWindow(document);
+      return nullptr;
+    }
+    if (!options.SysEditRequested && fileName != options.FileSpec) {
+      lstrcpynA(options.FileSpec, fileName, sizeof options.FileSpec);
+    }
+  }
+
+  ShowWindow(document, SW_SHOW);
+  ShowWindow(edit, SW_SHOW);
+  SendMessageA(edit, EM_SETEVENTMASK, 0, kEventMask);
+  SetEditSelection(edit, 0, 0);
+  UpdateLineIndicator(edit);
+  return document;
+}
+
+int ToggleWordWrap(HWND document, int wrap, AppOptionsRecord& options) {
+  HWND oldEdit = DocEditControl(document);
+  const LONG modified = GetDocWord(document, kModifiedWord);
+  DWORD length = 0;
+  GlobalBlock text = GetEditorText(oldEdit, &length);
+  if (!text) return 0;
+
+  BulkOperation = TRUE;
+  // Destroying the control is fast; emptying a large text first would take seconds.
+  DestroyWindow(oldEdit);
+  HWND edit = CreateEditControl(document, wrap);
+  if (!edit) {
+    BulkOperation = FALSE;
+    SetDocWord(document, kEditWord, 0);
+    ShowMessage(document, IDS_APPNAME, 13006);
+    return 0;
+  }
+  SetWindowTextA(edit, text.data());
+  SendMessageA(edit, EM_SETREADONLY, GetDocWord(document, kViewingWord) ? TRUE : FALSE, 0);
+  ApplyEditBackground(edit, options.LtGray);
+  FillClientArea(document, edit);
+  if (FrameWindow) LayoutFrame(FrameWindow);
+
+  SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
+  SetDocWord(document, kWrapWord, wrap ? 1 : 0);
+  SetDocWord(document, kModifiedWord, modified);
+  SendMessageA(edit, EM_SETEVENTMASK, 0, kEventMask);
+  SetEditSelection(edit, 0, 0);
+  UpdateLineIndicator(edit);
+  BulkOperation = FALSE;
+  return 1;
+}
+
+int SetDocumentTitle(HWND document, const char* name, int modified) {
+  char title[kPathCapacity];
+  if (name) {
+    lstrcpynA(title, name, sizeof title);
+  } else {
+    GetDocumentName(document, title);
+  }
+  char decorated[kPathCapacity + 1];
+  std::snprintf(decorated, sizeof decorated, modified ? "%s*" : "%s", title);
+  return SetWindowTextA(document, decorated);
+}
+
+void GetDocumentName(HWND document, char (&name)[256]) {
+  name[0] = '\0';
+  if (document) GetWindowTextA(document, name, sizeof name);
+  const size_t length = std::strlen(name);
+  if (length > 0 && name[length - 1] == '*') name[length - 1] = '\0';
+}
+
+void UpdateLineIndicator(HWND edit) {
+  if (!StatusBar) return;
+  char text[32];
+  std::snprintf(text, sizeof text, "Ln %d", LineOfCharacter(edit, -1) + 1);
+  SendMessageA(StatusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text));
+}
+
+void ShowContextMenu(HWND document, POINT point) {
+  HMENU menu = LoadMenuA(AppInstance, MAKEINTRESOURCEA(IDR_CONTEXTMENU));
+  if (!menu) return;
+  HMENU popup = GetSubMenu(menu, 0);
+  HWND edit = DocEditControl(document);
+  LONG start = 0, end = 0;
+  GetEditSelection(edit, &start, &end);
+  const bool R = GetDocWord(document, kViewingWord) != 0;
+  const bool S = start != end;
+  const bool F = FindReplaceDialog != nullptr;
+  const bool stamps = AppOptions.ShowDate || AppOptions.ShowTime;
+  struct Rule {
+    UINT id;
+    bool enabled;
+  };
+  const Rule rules[] = {
+      {IDM_UNDO, !R},
+      {IDM_PASTE, !R},
+      {IDM_DELETE, !R},
+      {IDM_CUT, S && !R},
+      {IDM_COPY, S},
+      {IDM_SELECTALL, true},
+      {IDM_CLOSE, true},
+      {IDM_SAVESELECTION, S},
+      {IDM_INSERTFILE, !R},
+      {IDM_INSERTDATE, !R && stamps},
+      {IDM_FIND, !F},
+      {IDM_REPLACE, !R && !F},
+      {IDM_SORT, S && !R},
+      {IDM_LOWERCASE, S && !R},
+      {IDM_UPPERCASE, S && !R},
+  };
+  for (const Rule& rule : rules) {
+    EnableMenuItem(popup, rule.id, MF_BYCOMMAND | (rule.enabled ? MF_ENABLED : MF_GRAYED));
+  }
+  ClientToScreen(document, &point);
+  TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x + 10, point.y, 0, FrameWindow,
+                 nullptr);
+  DestroyMenu(menu);
 }

@@ -6,9 +6,39 @@
 
 constexpr ATOM kDocWindowClass = 1000;  // an integer class name, not a string
 constexpr int kDocWindowWords = 24;
+constexpr int kEditControlId = 4000;
 
-// Creates an untitled document (null name) or one for a file; null after a reported failure.
+// Byte offsets of the six 32-bit window words.
+enum DocWord : int {
+  kEditWord = 0,        // the rich-edit control
+  kModifiedWord = 4,    // 1 once the text changed since it was loaded or saved
+  kWrapWord = 8,        // 1 when lines wrap at the window edge
+  kViewingWord = 12,    // 1 when the document is only viewed (read-only)
+  kSavedWord = 16,      // 1 when the document belongs to a file on disk
+  kLineFormatWord = 20  // the file's line-end convention (files/line_format.h)
+};
+
+LONG GetDocWord(HWND document, DocWord word);
+void SetDocWord(HWND document, DocWord word, LONG value);
+
+// Creates an untitled document (null or empty name) or one for a file; null after a reported
+// failure.
 HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly, AppOptionsRecord& options);
 
 // The document window procedure.
 LRESULT CALLBACK DocWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Replaces the edit control by one with or without word wrap, keeping text, "*" and read-only.
+int ToggleWordWrap(HWND document, int wrap, AppOptionsRecord& options);
+
+// Sets the title to `name` (null: the current title without its "*"), with "*" when modified.
+int SetDocumentTitle(HWND document, const char* name, int modified);
+
+// The document's name: its title without a trailing "*" (at most 255 characters).
+void GetDocumentName(HWND document, char (&name)[256]);
+
+// "Ln %d" for the caret's line in status part 1.
+void UpdateLineIndicator(HWND edit);
+
+// The context menu at a point in the document's client coordinates.
+void ShowContextMenu(HWND document, POINT point);

@@ -1,26 +1,28 @@
-// The document set. Documents cannot be opened yet, so opening by name or by drop only beeps;
-// closing all documents succeeds when no document window is left in the MDI client.
+// The set of open documents: finding, opening by name or drop, closing, saving all, and the
+// recent-file list.
 #include "document/document_set.h"
 
+#include <commctrl.h>
+
+#include <cstring>
+
 #include "app/globals.h"
+#include "document/doc_window.h"
+#include "files/save_document.h"
+#include "files/save_prompts.h"
 #include "ui/message_dialogs.h"
 
-int OpenNamedFile(HWND, const char*, AppOptionsRecord&) {
-  return BeepAndFail();
+namespace {
+
+HWND FirstDocWindow() {
+  for (HWND child = MdiClient ? GetWindow(MdiClient, GW_CHILD) : nullptr; child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!GetWindow(child, GW_OWNER)) return child;
+  }
+  return nullptr;
 }
 
-int OpenDroppedFiles(HWND, HDROP, AppOptionsRecord&) {
-  return BeepAndFail();
-}
-
-int CloseAllDocuments(AppOptionsRecord&) {
-  if (MdiClient && GetWindow(MdiClient, GW_CHILD)) return BeepAndFail();
-  return 1;
-}
-
-int SaveAllDocuments(AppOptionsRecord&) {
-  return BeepAndFail();
-}
+}  // namespace
 
 void ForEachDocWindow(const std::function<void(HWND)>& visit) {
   if (!MdiClient) return;
@@ -29,4 +31,90 @@ void ForEachDocWindow(const std::function<void(HWND)>& visit) {
     if (!GetWindow(child, GW_OWNER)) visit(child);
     child = next;
   }
+}
+
+HWND FindOpenDocument(const char* name) {
+  HWND found = nullptr;
+  ForEachDocWindow([&](HWND document) {
+    if (found) return;
+    char open[kPathCapacity];
+    GetDocumentName(document, open);
+    if (lstrcmpiA(open, name) == 0) found = document;
+  });
+  if (found) {
+    SendMessageA(MdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(found), 0);
+    BringWindowToTop(found);
+    SetFocus(found);
+    BeepAndFail();
+  }
+  return found;
+}
+
+int OpenNamedFile(HWND frame, const char* name, AppOptionsRecord& options) {
+  char unquoted[kPathCapacity];
+  int length = 0;
+  for (const char* p = name; *p && length < kPathCapacity - 1; ++p) {
+    if (*p != '"') unquoted[length++] = *p;
+  }
+  unquoted[length] = '\0';
+  if (FindOpenDocument(unquoted)) return 1;
+  return CreateDocWindow(frame, unquoted, 0, options) != nullptr;
+}
+
+int OpenDroppedFiles(HWND frame, HDROP drop, AppOptionsRecord& options) {
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    char path[1024];
+    if (!DragQueryFileA(drop, i, path, sizeof path)) continue;
+    if (!FindOpenDocument(path)) CreateDocWindow(frame, path, 0, options);
+  }
+  return 1;
+}
+
+int CloseDocument(HWND document, AppOptionsRecord& options) {
+  if (!QuerySaveChanges(document, options)) return 0;
+  SendMessageA(MdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+  if (StatusBar) SendMessageA(StatusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(""));
+  return 1;
+}
+
+int CloseAllDocuments(AppOptionsRecord& options) {
+  BulkOperation = TRUE;
+  int result = 1;
+  while (HWND document = FirstDocWindow()) {
+    if (!CloseDocument(document, options)) {
+      result = 0;
+      break;
+    }
+  }
+  BulkOperation = FALSE;
+  return result;
+}
+
+int SaveAllDocuments(AppOptionsRecord& options) {
+  ForEachDocWindow([&](HWND document) {
+    if (!GetDocWord(document, kModifiedWord)) return;
+    if (GetDocWord(document, kSavedWord)) {
+      SaveDocument(document, options);
+    } else {
+      SaveDocumentAs(document, options);
+    }
+  });
+  return 1;
+}
+
+void AddRecentFile(const char* name, AppOptionsRecord& options) {
+  // The name may be one of the slots themselves: copy it before anything moves.
+  char entry[kPathCapacity];
+  lstrcpynA(entry, name, sizeof entry);
+  auto& slots = options.RecentFiles;
+  int match = kListSlots - 1;  // no match: the ninth entry is dropped
+  for (int i = 0; i < kListSlots; ++i) {
+    if (lstrcmpiA(slots[i], entry) == 0) {
+      match = i;
+      break;
+    }
+  }
+  for (int i = match; i > 0; --i) std::memcpy(slots[i], slots[i - 1], sizeof slots[i]);
+  lstrcpynA(slots[0], entry, sizeof slots[0]);
 }

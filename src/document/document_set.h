@@ -1,4 +1,4 @@
-// The set of open documents: finding, opening by name, dropping, closing and saving them all.
+// The set of open documents: the MDI client's children without an owner.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
@@ -7,13 +7,18 @@
 
 #include "settings/options.h"
 
-// Opens or activates the named file: a second instance's command line or a dropped file.
+// Calls `visit` for every document window (owned children are the titles of iconic windows).
+void ForEachDocWindow(const std::function<void(HWND)>& visit);
+
+// The open document of this name (ignoring case), brought forward with a beep; null if none.
+HWND FindOpenDocument(const char* name);
+// Opens or activates the named file: a second instance's command line (quotes dropped).
 int OpenNamedFile(HWND frame, const char* name, AppOptionsRecord& options);
 int OpenDroppedFiles(HWND frame, HDROP drop, AppOptionsRecord& options);
+// 1 when the document closed, 0 when the user kept it.
+int CloseDocument(HWND document, AppOptionsRecord& options);
 // 1 when every document closed, 0 when one refused.
 int CloseAllDocuments(AppOptionsRecord& options);
 int SaveAllDocuments(AppOptionsRecord& options);
-
-// Calls `visit` for every document window: each child of the MDI client without an owner
-// (owned children are the titles of iconic windows).
-void ForEachDocWindow(const std::function<void(HWND)>& visit);
+// Puts the name at the top of the recent-file list.
+void AddRecentFile(const char* name, AppOptionsRecord& options);

@@ -18,3 +18,61 @@ int ApplyEditBackground(HWND edit, int ltGray) {
   }
   return 1;
 }
+
+int GetEditSelection(HWND edit, LONG* start, LONG* end) {
+  if (!edit) return 0;
+  CHARRANGE range = {};
+  SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  if (start) *start = range.cpMin;
+  if (end) *end = range.cpMax;
+  return 1;
+}
+
+int SetEditSelection(HWND edit, LONG start, LONG end) {
+  if (!edit) return 0;
+  CHARRANGE range = {start, end};
+  SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+  SetFocus(edit);
+  return 1;
+}
+
+int CopyLeadingText(HWND edit, char* buffer, LONG count) {
+  if (!edit) return 0;
+  TEXTRANGEA range = {{0, count}, buffer};
+  SendMessageA(edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  return 1;
+}
+
+int CharacterAt(HWND edit, LONG position) {
+  if (!edit) return 0;
+  char text[2] = "";
+  TEXTRANGEA range = {{position, position + 1}, text};
+  SendMessageA(edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  return static_cast<unsigned char>(text[0]);
+}
+
+int LineOfCharacter(HWND edit, LONG index) {
+  if (!edit) return 0;
+  // For -1 the plain request gives the caret's line (or the selection start's).
+  if (index < 0)
+    return static_cast<int>(SendMessageA(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
+  return static_cast<int>(SendMessageA(edit, EM_EXLINEFROMCHAR, 0, index));
+}
+
+int SetEditTextLimit(HWND edit, LONG limit) {
+  if (!edit) return 0;
+  SendMessageA(edit, EM_EXLIMITTEXT, 0, limit);
+  return 1;
+}
+
+int ReplaceEditSelection(HWND edit, const char* text) {
+  if (!edit) return 0;
+  SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  return 1;
+}
+
+LRESULT SetEditFont(HWND edit, HFONT font) {
+  if (!edit) return 0;
+  return SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}

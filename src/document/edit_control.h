@@ -1,4 +1,5 @@
-// Operations on a document's rich-edit control.
+// Operations on a document's rich-edit control. Each does nothing and returns 0 for a null
+// control.
 #pragma once
 #include <windows.h>
 
@@ -7,3 +8,13 @@ HWND DocEditControl(HWND document);
 
 // The background rule: the button-face colour when LtGray is set, else the control's default.
 int ApplyEditBackground(HWND edit, int ltGray);
+
+int GetEditSelection(HWND edit, LONG* start, LONG* end);  // either pointer may be null
+// Selects, scrolls the caret into view and gives the control the focus.
+int SetEditSelection(HWND edit, LONG start, LONG end);
+int CopyLeadingText(HWND edit, char* buffer, LONG count);  // characters 0..count, terminated
+int CharacterAt(HWND edit, LONG position);                 // the character in the low byte
+int LineOfCharacter(HWND edit, LONG index);                // index -1: the caret's line
+int SetEditTextLimit(HWND edit, LONG limit);
+int ReplaceEditSelection(HWND edit, const char* text);  // undoable
+LRESULT SetEditFont(HWND edit, HFONT font);

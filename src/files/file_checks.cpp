@@ -11,3 +11,17 @@ bool FileExists(const char* path) {
   FindClose(search);
   return true;
 }
+
+bool IsFileWritable(const char* path) {
+  if (!path || !*path) return false;
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+long FileSizeOf(const char* path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!path || !GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return -1;
+  // A size beyond what a signed 32-bit number holds still has to be refused as too large.
+  if (data.nFileSizeHigh != 0 || data.nFileSizeLow > 0x7FFFFFFF) return 0x7FFFFFFF;
+  return static_cast<long>(data.nFileSizeLow);
+}

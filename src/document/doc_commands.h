@@ -1,0 +1,8 @@
+// The commands the frame forwards to the active document, routed to their subsystems.
+#pragma once
+#include <windows.h>
+
+#include "settings/options.h"
+
+// Carries out a forwarded command; false for ids that are not document commands.
+bool RunDocumentCommand(HWND document, UINT id, AppOptionsRecord& options);

@@ -1,0 +1,71 @@
+// A private folder of files for one test, removed with everything in it afterwards.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class TempFolder {
+ public:
+  TempFolder() {
+    char base[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    static unsigned counter = 0;
+    path_ = std::string(base) + "norvel-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++counter);
+    CreateDirectoryA(path_.c_str(), nullptr);
+  }
+  ~TempFolder() { RemoveTree(path_); }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+  // Writes the bytes exactly; returns the file's path.
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    const std::string file = File(name);
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    if (!bytes.empty())
+      WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(handle);
+    return file;
+  }
+
+  static std::string Read(const std::string& file) {
+    std::string bytes;
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return "<missing>";
+    bytes.resize(GetFileSize(handle, nullptr));
+    DWORD read = 0;
+    if (!bytes.empty())
+      ReadFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(handle);
+    return bytes;
+  }
+
+ private:
+  static void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        const std::string child = folder + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+          RemoveTree(child);
+        } else {
+          SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+          DeleteFileA(child.c_str());
+        }
+      } while (FindNextFileA(search, &found));
+      FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+  }
+
+  std::string path_;
+};

@@ -4,6 +4,7 @@
 #include "document_fixture.h"
 #include "files/file_io.h"
 #include "files/line_format.h"
+#include "files/load_document.h"
 
 namespace {
 
@@ -157,6 +158,23 @@ TEST_F(LoadDocument, SysEditFilesStayOutOfTheRecentList) {
   ASSERT_NE(Open(path), nullptr);
   EXPECT_STREQ(AppOptions.RecentFiles[0], "");
   EXPECT_STREQ(AppOptions.FileSpec, "before");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DocumentFixture, ACorruptedLineFormatIsReportedAndTheTextLeftAsItIs) {
+  HWND document = New();
+  SetDocWord(document, kLineFormatWord, 7);
+  char text[32] = "a\nb";
+  DialogAnswerer answerer;
+  answerer.PressButton(IDOK);
+  EXPECT_EQ(ConvertToEditorText(document, text), 3u);
+  EXPECT_STREQ(text, "a\nb");
+  ASSERT_EQ(answerer.Count(), 1u);
+  EXPECT_EQ(answerer.Last().title, "Error");
+  EXPECT_EQ(answerer.Last().ControlText(101), "invalid document type (7)");
 }
 
 }  // namespace

@@ -241,7 +241,7 @@ int ToggleWordWrap(HWND document, int wrap, AppOptionsRecord& options) {
     ShowMessage(document, IDS_APPNAME, 13006);
     return 0;
   }
-  SetWindowTextA(edit, text.data());
+  SetEditText(edit, text.data(), length);
   SendMessageA(edit, EM_SETREADONLY, GetDocWord(document, kViewingWord) ? TRUE : FALSE, 0);
   ApplyEditBackground(edit, options.LtGray);
   FillClientArea(document, edit);

@@ -3,6 +3,8 @@
 
 #include <richedit.h>
 
+#include <cstring>
+
 HWND DocEditControl(HWND document) {
   if (!document) return nullptr;
   // Window words are 32 bits; window handles fit in them on 64-bit Windows too.
@@ -75,4 +77,31 @@ int ReplaceEditSelection(HWND edit, const char* text) {
 LRESULT SetEditFont(HWND edit, HFONT font) {
   if (!edit) return 0;
   return SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+namespace {
+
+struct StreamSource {
+  const char* next;
+  size_t left;
+};
+
+DWORD CALLBACK ReadStreamSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+  auto* source = reinterpret_cast<StreamSource*>(cookie);
+  const size_t count = source->left < static_cast<size_t>(wanted) ? source->left : wanted;
+  std::memcpy(buffer, source->next, count);
+  source->next += count;
+  source->left -= count;
+  *given = static_cast<LONG>(count);
+  return 0;
+}
+
+}  // namespace
+
+int SetEditText(HWND edit, const char* text, size_t length) {
+  if (!edit) return 0;
+  StreamSource source = {text, length};
+  EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, ReadStreamSource};
+  SendMessageA(edit, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  return stream.dwError == 0;
 }

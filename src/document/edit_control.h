@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
 // The edit control of a document window (window word 0), or null.
 HWND DocEditControl(HWND document);
 
@@ -18,3 +20,6 @@ int LineOfCharacter(HWND edit, LONG index);                // index -1: the care
 int SetEditTextLimit(HWND edit, LONG limit);
 int ReplaceEditSelection(HWND edit, const char* text);  // undoable
 LRESULT SetEditFont(HWND edit, HFONT font);
+// Replaces the whole text. Streamed in: under Wine this is many times faster than WM_SETTEXT
+// for a large text, with the same result.
+int SetEditText(HWND edit, const char* text, size_t length);

@@ -106,12 +106,12 @@ int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRec
 
   // The text ends at the first NUL byte; anything after one is not shown.
   DetectLineFormat(document, buffer.data());
-  ConvertToEditorText(document, buffer.data());
+  const DWORD length = ConvertToEditorText(document, buffer.data());
 
   HWND edit = DocEditControl(document);
   ShowWindow(edit, SW_SHOW);
   SendMessageA(edit, EM_SETREADONLY, forViewing ? TRUE : FALSE, 0);
-  SetWindowTextA(edit, buffer.data());
+  SetEditText(edit, buffer.data(), length);
   SetEditSelection(edit, 0, 0);
   UpdateLineIndicator(edit);
 

@@ -91,7 +91,7 @@ int DuplicateDocument(HWND document, AppOptionsRecord& options) {
   HWND copy = CreateDocWindow(FrameWindow, nullptr, 0, options);
   if (!copy) return 0;
   HWND edit = DocEditControl(copy);
-  SetWindowTextA(edit, text.data());
+  SetEditText(edit, text.data(), length);
   SetEditSelection(edit, 0, 0);
   UpdateLineIndicator(edit);
   SetDocWord(copy, kModifiedWord, 1);

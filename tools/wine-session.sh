@@ -43,6 +43,11 @@ norvel_prepare_prefix() {
   fi
   # One wineserver for the whole session: each Wine process then starts in a tenth of a second.
   wineserver -p
+  # The first Wine process of a server starts Wine's services (services.exe, winedevice.exe,
+  # plugplay.exe, ...), which live as long as the server and inherit that process's output.
+  # Started here with no output, so that they do not hold ctest's pipe of the first test open
+  # (ctest would wait for its end of file until the test's timeout, then fail it).
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 norvel_session_end() {

@@ -1,0 +1,78 @@
+// The GoogleTest entry point of the test executables, as they run under Wine.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "harness/dialog_answerer.h"
+#include "harness/process.h"
+
+namespace {
+
+// A crash must end the process with a message and a failing exit code; left to Wine it would
+// start the debugger and its crash dialog, and the test would hang until ctest's timeout.
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
+  const EXCEPTION_RECORD* record = exception->ExceptionRecord;
+  std::fprintf(stderr, "\nCrash: exception 0x%08lX at %p\n",
+               static_cast<unsigned long>(record->ExceptionCode), record->ExceptionAddress);
+  std::fflush(stderr);
+  TerminateProcess(GetCurrentProcess(), 3);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
+// Removes --norvel-exe=PATH (given by ctest to the process tests) before GoogleTest sees it.
+void TakeNorvelExeArgument(int& argc, char** argv) {
+  static const char kPrefix[] = "--norvel-exe=";
+  int kept = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], kPrefix, sizeof kPrefix - 1) == 0) {
+      SetNorvelExePath(argv[i] + sizeof kPrefix - 1);
+    } else {
+      argv[kept++] = argv[i];
+    }
+  }
+  argc = kept;
+  argv[argc] = nullptr;
+}
+
+// For the length of every test, a dialog that no answerer of the test's own expects fails the
+// test and is cancelled, instead of hanging it until ctest's timeout.
+class DialogGuard : public testing::EmptyTestEventListener {
+  void OnTestStart(const testing::TestInfo&) override {
+    background_ = std::make_unique<DialogAnswerer>();
+  }
+  void OnTestEnd(const testing::TestInfo&) override { background_.reset(); }
+
+  std::unique_ptr<DialogAnswerer> background_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Wine hands the output to a pipe: unbuffered, it appears at once and in order.
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  std::setvbuf(stderr, nullptr, _IONBF, 0);
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+  SetUnhandledExceptionFilter(ReportCrash);
+
+  TakeNorvelExeArgument(argc, argv);
+
+  // As the program itself starts: every common control class, and OLE for the shell and the
+  // common dialogs.
+  INITCOMMONCONTROLSEX controls = {
+      sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES |
+                           ICC_COOL_CLASSES | ICC_INTERNET_CLASSES | ICC_PAGESCROLLER_CLASS |
+                           ICC_NATIVEFNTCTL_CLASS | ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
+  InitCommonControlsEx(&controls);
+  OleInitialize(nullptr);
+
+  testing::InitGoogleTest(&argc, argv);
+  testing::UnitTest::GetInstance()->listeners().Append(new DialogGuard);
+  const int result = RUN_ALL_TESTS();
+  std::fflush(stdout);
+  return result;
+}

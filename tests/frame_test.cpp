@@ -332,11 +332,14 @@ TEST_F(FrameTest, AHandOverBecomesOpenFileMessageWithTheTextItself) {
   std::string text = "c:\\docs\\100% done.txt";
   data = {kHandOverTag, static_cast<DWORD>(text.size()), text.data()};
   EXPECT_EQ(SendMessageA(frame_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), TRUE);
+  EXPECT_EQ(openedName, "untouched");  // opened after the sender is released
+  PumpMessages();
   EXPECT_EQ(openedName, text);
 
   std::string huge(5000, 'x');
   data = {kHandOverTag, static_cast<DWORD>(huge.size()), huge.data()};
   SendMessageA(frame_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+  PumpMessages();
   EXPECT_EQ(openedName, std::string(MAX_PATH, 'x'));
 
   SetWindowLongPtrA(frame_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalFrameProc));

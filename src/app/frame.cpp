@@ -260,6 +260,9 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case TrayMessage:
       HandleTrayMessage(frame, wParam, lParam, OptionsOf(frame).TopMost);
       return 0;
+    case kHandOverMessage:
+      OpenHandedOverFile(frame, lParam);
+      return 0;
     case OpenFileMessage:
       OnOpenFileMessage(frame, reinterpret_cast<const char*>(lParam));
       return 0;

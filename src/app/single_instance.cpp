@@ -3,6 +3,7 @@
 #include "app/single_instance.h"
 
 #include <cstring>
+#include <memory>
 
 #include "app/globals.h"
 
@@ -25,11 +26,18 @@ bool HandOverToRunningInstance(const char* commandLine) {
 
 bool ReceiveHandOver(HWND frame, const COPYDATASTRUCT* data) {
   if (!data || data->dwData != kHandOverTag || !data->lpData || data->cbData == 0) return false;
-  // The sender's block is only valid during this message and need not be terminated.
-  char name[MAX_PATH + 1];
-  const size_t length = data->cbData < sizeof name - 1 ? data->cbData : sizeof name - 1;
+  // The sender's block is only valid during this message and need not be terminated. The file
+  // opens after the sender has been released: a message box about it must not keep the second
+  // instance waiting.
+  const size_t length = data->cbData < kHandOverCapacity ? data->cbData : kHandOverCapacity;
+  auto* name = new char[length + 1];
   std::memcpy(name, data->lpData, length);
   name[length] = '\0';
-  SendMessageA(frame, OpenFileMessage, 0, reinterpret_cast<LPARAM>(name));
+  if (!PostMessageA(frame, kHandOverMessage, 0, reinterpret_cast<LPARAM>(name))) delete[] name;
   return true;
+}
+
+void OpenHandedOverFile(HWND frame, LPARAM posted) {
+  std::unique_ptr<char[]> name(reinterpret_cast<char*>(posted));
+  if (name) SendMessageA(frame, OpenFileMessage, 0, reinterpret_cast<LPARAM>(name.get()));
 }

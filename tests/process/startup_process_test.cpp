@@ -72,14 +72,27 @@ TEST(StartupProcess, StartsWithItsFrameAndEndsWithZeroWhenClosed) {
   EXPECT_STREQ(title, "Norvel");
   EXPECT_NE(FindWindowExA(frame, nullptr, "MDIClient", nullptr), nullptr);
 
-  // A second start while this one runs hands over and leaves it running.
+  // A second start while this one runs hands its file over and leaves it running; a file
+  // that cannot be opened keeps nobody waiting but the user.
+  char folder[MAX_PATH];
+  GetTempPathA(sizeof folder, folder);
+  const std::string path = std::string(folder) + "handed over.txt";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  CloseHandle(file);
   ProcessUnderTest second;
-  ASSERT_TRUE(second.Start(NorvelExePath(), "readme.txt"));
+  ASSERT_TRUE(second.Start(NorvelExePath(), "\"" + path + "\""));
   EXPECT_EQ(second.WaitForExit(), 0u);
   EXPECT_TRUE(norvel.Running());
+  HWND document = nullptr;
+  EXPECT_TRUE(PumpUntil([&] {
+    HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+    document = client ? FindWindowExA(client, nullptr, nullptr, path.c_str()) : nullptr;
+    return document != nullptr;
+  }));
 
   PostMessageA(frame, WM_COMMAND, 199 /* Exit */, 0);
   EXPECT_EQ(norvel.WaitForExit(15000), 0u);
+  DeleteFileA(path.c_str());
 }
 
 }  // namespace

@@ -267,20 +267,20 @@ TEST(DialogTemplateBuilder, ItemsBeforeTheHeaderFail) {
   EXPECT_EQ(builder.End(), 0u);
 }
 
-TEST(TemplateMemory, MessageBlockIsMovableZeroFilledAndFreed) {
-  TemplateMemory memory = BuildMessageTemplate(MessageKind::Question);
+TEST(GlobalBlock, MessageBlockIsMovableZeroFilledAndFreed) {
+  GlobalBlock memory = BuildMessageTemplate(MessageKind::Question);
   ASSERT_TRUE(memory);
   EXPECT_EQ(memory.size(), kMessageTemplateSize);
   HGLOBAL handle = memory.handle();
   ASSERT_NE(handle, nullptr);
   EXPECT_GE(GlobalSize(handle), kMessageTemplateSize);
   // A movable block's handle is not its address, and it stays locked while owned.
-  EXPECT_NE(static_cast<void*>(handle), memory.data());
+  EXPECT_NE(static_cast<void*>(handle), static_cast<void*>(memory.data()));
   EXPECT_EQ(GlobalFlags(handle) & GMEM_LOCKCOUNT, 1u);
-  const auto* bytes = static_cast<const unsigned char*>(memory.data());
+  const auto* bytes = reinterpret_cast<const unsigned char*>(memory.data());
   EXPECT_EQ(bytes[kMessageTemplateSize - 1], 0);
 
-  TemplateMemory moved = std::move(memory);
+  GlobalBlock moved = std::move(memory);
   EXPECT_FALSE(memory);
   EXPECT_EQ(moved.handle(), handle);
   moved.Reset();
@@ -288,12 +288,11 @@ TEST(TemplateMemory, MessageBlockIsMovableZeroFilledAndFreed) {
   EXPECT_EQ(GlobalFlags(handle), GMEM_INVALID_HANDLE);
 }
 
-TEST(TemplateMemory, AllocationFailureSeam) {
-  SetTemplateAllocationFailure(true);
-  EXPECT_FALSE(TemplateMemory::Allocate(16));
+TEST(GlobalBlock, AllocationFailureSeam) {
+  FailNextGlobalAllocations(2);
+  EXPECT_FALSE(GlobalBlock::Allocate(16));
   EXPECT_FALSE(BuildMessageTemplate(MessageKind::Error));
-  SetTemplateAllocationFailure(false);
-  EXPECT_TRUE(TemplateMemory::Allocate(16));
+  EXPECT_TRUE(GlobalBlock::Allocate(16));  // only the next two failed
 }
 
 }  // namespace

@@ -114,7 +114,7 @@ class MessageDialogs : public testing::Test {
   }
   void TearDown() override {
     SetBeepFunction(nullptr);
-    SetTemplateAllocationFailure(false);
+    FailNextGlobalAllocations(0);
     FrameWindow = nullptr;
     if (owner_) DestroyWindow(owner_);
   }
@@ -388,8 +388,7 @@ TEST_F(MessageDialogs, BeepOnlyWhenSoundsAreOnButBeepAndFailAlways) {
   EXPECT_EQ(beeps[0], static_cast<UINT>(MB_ICONASTERISK));
 }
 
-TEST_F(MessageDialogs, TemplateMemoryFailureShowsTheSystemBox) {
-  SetTemplateAllocationFailure(true);
+TEST_F(MessageDialogs, TemplateAllocationFailureShowsTheSystemBox) {
   struct Case {
     std::function<int(HWND)> call;
     int result;
@@ -411,6 +410,7 @@ TEST_F(MessageDialogs, TemplateMemoryFailureShowsTheSystemBox) {
       }
       DialogAnswerer::Click(dialog, IDOK);
     });
+    FailNextGlobalAllocations(1);
     EXPECT_EQ(c.call(owner_), c.result);
     ASSERT_EQ(answerer.Count(), 1u);
     EXPECT_EQ(answerer.Last().title, "Error");

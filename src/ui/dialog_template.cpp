@@ -1,12 +1,8 @@
-// In-memory dialog templates: the global block owner, the template writer and the message
+// In-memory dialog templates: the template writer and the message
 // dialog layouts (an icon, a message and one to three buttons in a 220 x 85 box).
 #include "ui/dialog_template.h"
 
-#include <utility>
-
 namespace {
-
-bool g_failAllocation = false;
 
 constexpr size_t kItemCountOffset = 8;  // after the style and the extended style
 
@@ -40,50 +36,6 @@ MessageLayout LayoutOf(MessageKind kind) {
 }
 
 }  // namespace
-
-void SetTemplateAllocationFailure(bool fail) {
-  g_failAllocation = fail;
-}
-
-TemplateMemory::TemplateMemory(TemplateMemory&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)),
-      data_(std::exchange(other.data_, nullptr)),
-      size_(std::exchange(other.size_, 0)) {}
-
-TemplateMemory& TemplateMemory::operator=(TemplateMemory&& other) noexcept {
-  if (this != &other) {
-    Reset();
-    handle_ = std::exchange(other.handle_, nullptr);
-    data_ = std::exchange(other.data_, nullptr);
-    size_ = std::exchange(other.size_, 0);
-  }
-  return *this;
-}
-
-TemplateMemory TemplateMemory::Allocate(size_t size) {
-  TemplateMemory memory;
-  if (g_failAllocation) return memory;
-  memory.handle_ = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-  if (!memory.handle_) return memory;
-  memory.data_ = GlobalLock(memory.handle_);
-  if (!memory.data_) {
-    GlobalFree(memory.handle_);
-    memory.handle_ = nullptr;
-    return memory;
-  }
-  memory.size_ = size;
-  return memory;
-}
-
-void TemplateMemory::Reset() {
-  if (handle_) {
-    if (data_) GlobalUnlock(handle_);
-    GlobalFree(handle_);
-  }
-  handle_ = nullptr;
-  data_ = nullptr;
-  size_ = 0;
-}
 
 DialogTemplateBuilder::DialogTemplateBuilder(void* block, size_t capacity)
     : block_(static_cast<unsigned char*>(block)), capacity_(block ? capacity : 0) {}
@@ -163,8 +115,8 @@ size_t WriteMessageTemplate(MessageKind kind, void* block, size_t capacity) {
   return builder.End();
 }
 
-TemplateMemory BuildMessageTemplate(MessageKind kind) {
-  TemplateMemory memory = TemplateMemory::Allocate(kMessageTemplateSize);
+GlobalBlock BuildMessageTemplate(MessageKind kind) {
+  GlobalBlock memory = GlobalBlock::Allocate(kMessageTemplateSize);
   if (memory && !WriteMessageTemplate(kind, memory.data(), memory.size())) memory.Reset();
   return memory;
 }

@@ -1,38 +1,11 @@
-// In-memory dialog templates: an owner for the global block they live in, a writer for the
-// standard (not extended) template format, and the layout of the program's message dialogs.
+// In-memory dialog templates: a writer for the standard (not extended) template format, and the
+// layout of the program's message dialogs.
 #pragma once
 #include <windows.h>
 
 #include <cstddef>
 
-// A zero-filled movable global block, locked for its whole life; move-only.
-class TemplateMemory {
- public:
-  TemplateMemory() = default;
-  ~TemplateMemory() { Reset(); }
-  TemplateMemory(TemplateMemory&& other) noexcept;
-  TemplateMemory& operator=(TemplateMemory&& other) noexcept;
-  TemplateMemory(const TemplateMemory&) = delete;
-  TemplateMemory& operator=(const TemplateMemory&) = delete;
-
-  // Allocates and locks `size` bytes; an empty owner when the memory is not available.
-  static TemplateMemory Allocate(size_t size);
-
-  explicit operator bool() const { return data_ != nullptr; }
-  void* data() const { return data_; }
-  size_t size() const { return size_; }
-  HGLOBAL handle() const { return handle_; }
-  // Unlocks and frees the block.
-  void Reset();
-
- private:
-  HGLOBAL handle_ = nullptr;
-  void* data_ = nullptr;
-  size_t size_ = 0;
-};
-
-// Test seam: while set, TemplateMemory::Allocate fails as if the memory were exhausted.
-void SetTemplateAllocationFailure(bool fail);
+#include "ui/global_block.h"
 
 // Predefined window class atoms of dialog items.
 constexpr WORD kButtonClassAtom = 0x0080;
@@ -102,4 +75,4 @@ constexpr int kDocumentIconId = 1002;
 // Writes the template of a message dialog kind; returns the bytes used, 0 when it did not fit.
 size_t WriteMessageTemplate(MessageKind kind, void* block, size_t capacity);
 // Allocates the 2048-byte block and writes the kind's template into it; empty on no memory.
-TemplateMemory BuildMessageTemplate(MessageKind kind);
+GlobalBlock BuildMessageTemplate(MessageKind kind);

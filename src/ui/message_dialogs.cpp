@@ -127,14 +127,14 @@ INT_PTR RunMessageDialog(HWND owner, const PendingDialog& pending) {
   if (owner && !IsWindow(owner)) owner = nullptr;
   CloseSplash();
   if (BeepFlag) Beep(MB_ICONASTERISK);
-  TemplateMemory memory = BuildMessageTemplate(pending.kind);
+  GlobalBlock memory = BuildMessageTemplate(pending.kind);
   if (!memory) {
     MessageBoxA(owner, "Cannot allocate memory for dialog box template", "Error", MB_ICONSTOP);
     return -1;
   }
   const INT_PTR result =
-      DialogBoxIndirectParamA(ResourceModule(), static_cast<LPCDLGTEMPLATEA>(memory.data()), owner,
-                              MessageDialogProc, reinterpret_cast<LPARAM>(&pending));
+      DialogBoxIndirectParamA(ResourceModule(), reinterpret_cast<LPCDLGTEMPLATEA>(memory.data()),
+                              owner, MessageDialogProc, reinterpret_cast<LPARAM>(&pending));
   memory.Reset();
   if (owner) UpdateWindow(owner);
   return result;

@@ -41,6 +41,11 @@ norvel_prepare_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
   fi
+  # Wine's own fonts (Marlett draws the caption buttons) are not found in Debian's data folder:
+  # give the prefix a copy.
+  if [ -d /usr/share/wine/fonts ] && [ -d "$1/drive_c/windows/Fonts" ]; then
+    cp -n /usr/share/wine/fonts/*.ttf "$1/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
   # One wineserver for the whole session: each Wine process then starts in a tenth of a second.
   wineserver -p
   # The first Wine process of a server starts Wine's services (services.exe, winedevice.exe,

@@ -1,5 +1,6 @@
 // Document windows: titles, the modified mark, the INI question, word wrap, zoom, the context
 // menu and the text limit.
+#include <cstring>
 #include <string>
 
 #include "app/globals.h"
@@ -224,6 +225,46 @@ TEST_F(FrameFixture, WithoutNewDocTheFrameStartsEmpty) {
   ASSERT_NE(StartFrame(), nullptr);
   EXPECT_EQ(ActiveDocWindow, nullptr);
   EXPECT_EQ(GetWindow(MdiClient, GW_CHILD), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DocWindowTest, ADisplayFontChoiceReachesEveryDocumentAndCancelChangesNothing) {
+  HWND first = New();
+  HWND second = New();
+  HFONT before = DisplayFont;
+  ASSERT_NE(before, nullptr);
+  const LOGFONTA recordBefore = OptionRecords.DisplayFontRecord.Font;
+
+  DialogAnswerer answerer;
+  answerer.PressButton(IDCANCEL);
+  Command(IDM_DISPLAYFONT);
+  EXPECT_EQ(DisplayFont, before);
+  EXPECT_EQ(std::memcmp(&OptionRecords.DisplayFontRecord.Font, &recordBefore, sizeof recordBefore),
+            0);
+  EXPECT_EQ(StatusText(0), "Select a display font for viewing documents");
+
+  answerer.PressButton(IDOK);
+  Command(IDM_DISPLAYFONT);
+  ASSERT_NE(DisplayFont, before);
+  // The rich-edit control does not answer WM_GETFONT under Wine: read its character format.
+  const auto faceOf = [](HWND document) {
+    CHARFORMATA format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(DocEditControl(document), EM_GETCHARFORMAT, SCF_DEFAULT,
+                 reinterpret_cast<LPARAM>(&format));
+    return std::string(format.szFaceName);
+  };
+  LOGFONTA chosen = {};
+  GetObjectA(DisplayFont, sizeof chosen, &chosen);
+  ASSERT_STRNE(chosen.lfFaceName, "");
+  for (HWND document : {first, second}) {
+    EXPECT_EQ(faceOf(document), chosen.lfFaceName);
+    EXPECT_TRUE(IsWindowVisible(DocEditControl(document)));
+  }
+  EXPECT_EQ(faceOf(New()), chosen.lfFaceName);  // new documents take it too
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ int DetectLineFormatOf(const char* text);
 size_t ConvertToEditorBytes(const char* text, size_t length, int format, char* out);
 
 // File text from editor text: Macintosh drops every LF, Unix drops every CR, Windows copies.
-// `out` must hold length + 1 bytes; returns the new length (NUL written).
+// `out` must hold length + 1 bytes and may be `text` itself (the output never runs ahead of the
+// input); returns the new length (NUL written).
 size_t ConvertToFileBytes(const char* text, size_t length, int format, char* out);
 
 inline bool IsValidLineFormat(int format) {

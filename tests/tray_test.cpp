@@ -33,19 +33,6 @@ void ClickTray(HWND frame, UINT mouseMessage) {
 
 using TrayTest = FrameFixture;
 
-TEST_F(TrayTest, IconIsAddedAndRemovedOnce) {
-  ASSERT_NE(StartFrame(), nullptr);
-  ASSERT_FALSE(TrayIconExists(frame_));
-  EXPECT_TRUE(AddTrayIcon(frame_, "Norvel"));
-  EXPECT_TRUE(TrayIconExists(frame_));
-  EXPECT_TRUE(RemoveTrayIcon(frame_));
-  EXPECT_FALSE(TrayIconExists(frame_));
-  EXPECT_FALSE(RemoveTrayIcon(frame_));
-  // A null tip gives an empty tip, not a failure.
-  EXPECT_TRUE(AddTrayIcon(frame_, nullptr));
-  EXPECT_TRUE(RemoveTrayIcon(frame_));
-}
-
 TEST_F(TrayTest, StartUpAddsTheIconAndShutdownRemovesItOnlyWithTaskTray) {
   AppOptions.TaskTray = 1;
   ASSERT_NE(StartFrame(), nullptr);
@@ -56,9 +43,14 @@ TEST_F(TrayTest, StartUpAddsTheIconAndShutdownRemovesItOnlyWithTaskTray) {
   PumpMessages();
   ClearQuit();
 
+  // Without it there is no icon, and a minimized frame stays visible.
   AppOptions.TaskTray = 0;
   ASSERT_NE(StartFrame(), nullptr);
   EXPECT_FALSE(TrayIconExists(frame_));
+  ShowWindow(frame_, SW_MINIMIZE);
+  PumpMessages();
+  EXPECT_TRUE(IsWindowVisible(frame_));
+  EXPECT_TRUE(IsIconic(frame_));
 }
 
 TEST_F(TrayTest, MinimizedFrameHidesWithTaskTrayAndEitherButtonBringsItBackRestored) {
@@ -78,36 +70,6 @@ TEST_F(TrayTest, MinimizedFrameHidesWithTaskTrayAndEitherButtonBringsItBackResto
     EXPECT_TRUE(IsWindowVisible(frame_)) << button;
     EXPECT_FALSE(IsIconic(frame_)) << button;
   }
-}
-
-TEST_F(TrayTest, WithoutTaskTrayTheMinimizedFrameStaysVisible) {
-  AppOptions.TaskTray = 0;
-  ASSERT_NE(StartFrame(), nullptr);
-  ShowWindow(frame_, SW_MINIMIZE);
-  PumpMessages();
-  EXPECT_TRUE(IsWindowVisible(frame_));
-  EXPECT_TRUE(IsIconic(frame_));
-}
-
-TEST_F(TrayTest, TrayClickOnAHiddenButNotMinimizedFrameShowsIt) {
-  AppOptions.TaskTray = 1;
-  ASSERT_NE(StartFrame(), nullptr);
-  ShowWindow(frame_, SW_HIDE);
-  PumpMessages();
-  ClickTray(frame_, WM_RBUTTONDOWN);
-  EXPECT_TRUE(IsWindowVisible(frame_));
-}
-
-TEST_F(TrayTest, TrayClickReappliesTopmost) {
-  AppOptions.TaskTray = 1;
-  AppOptions.TopMost = 1;
-  ASSERT_NE(StartFrame(), nullptr);
-  ASSERT_TRUE(IsTopmost(frame_));
-  SetWindowPos(frame_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  ShowWindow(frame_, SW_MINIMIZE);
-  PumpMessages();
-  ClickTray(frame_, WM_LBUTTONDOWN);
-  EXPECT_TRUE(IsTopmost(frame_));
 }
 
 TEST_F(TrayTest, AlwaysOnTopTurnsTheFrameTopmostAndRecordsItForTheToolWindows) {
@@ -140,11 +102,22 @@ TEST_F(TrayTest, AlwaysOnTopTurnsTheFrameTopmostAndRecordsItForTheToolWindows) {
   EXPECT_EQ(GetMenuState(GetMenu(frame_), IDM_TOPMOST, MF_BYCOMMAND) & MF_CHECKED, 0u);
 }
 
-TEST_F(TrayTest, FocusReappliesTheTopmostState) {
+// A click on the tray icon and the focus both put a dropped topmost state back.
+TEST_F(TrayTest, TrayClickAndFocusReapplyTopmost) {
+  AppOptions.TaskTray = 1;
   AppOptions.TopMost = 1;
   ASSERT_NE(StartFrame(), nullptr);
-  SetWindowPos(frame_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  ASSERT_FALSE(IsTopmost(frame_));
+  ASSERT_TRUE(IsTopmost(frame_));
+  const auto drop = [this] {
+    SetWindowPos(frame_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_FALSE(IsTopmost(frame_));
+  };
+  drop();
+  ShowWindow(frame_, SW_MINIMIZE);
+  PumpMessages();
+  ClickTray(frame_, WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsTopmost(frame_));
+  drop();
   SendMessageA(frame_, WM_SETFOCUS, 0, 0);
   EXPECT_TRUE(IsTopmost(frame_));
 }

@@ -1,4 +1,4 @@
-/* Resource, command and control ids, shared by the C++ code and windres (so: plain #defines only). */
+/* Resource, command and control ids, shared by the C++ code and windres: plain #defines only. */
 #ifndef NORVEL_RESOURCE_H
 #define NORVEL_RESOURCE_H
 

@@ -109,8 +109,9 @@ int InitApplication(AppOptionsRecord& options) {
   Accelerators = LoadAcceleratorsA(AppInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   if (!Accelerators) return ShowError(60002, static_cast<int>(GetLastError()));
 
-  // The splash flag is read ahead of the other settings; the splash box itself comes later.
-  BeepFlag = options.Sounds;
+  // The splash flag would be read here, ahead of the other settings, to show the splash box;
+  // neither the settings store nor the splash box exists yet.
+  (void)options;
 
   if (!RegisterFrameClass() || !RegisterDocumentClass()) return 0;
 

@@ -25,7 +25,6 @@ namespace {
 constexpr DWORD kStyleWithoutWrap = 0x5030B1C4;
 constexpr DWORD kStyleWithWrap = 0x5020B144;
 constexpr DWORD kEventMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS;  // 0x30001
-constexpr UINT IDS_TITLE_NAME = 1001;
 
 HWND CreateEditControl(HWND document, int wrap) {
   HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "",
@@ -176,7 +175,7 @@ HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
 
   const bool named = fileName && *fileName;
   if (named) {
-    SetWindowTextById(document, IDS_TITLE_NAME, fileName);
+    SetWindowTextById(document, IDS_TITLE_FORMAT, fileName);
   } else {
     SetWindowTextById(document, IDS_UNTITLED, ++UntitledCounter);
   }

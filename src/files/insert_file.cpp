@@ -12,11 +12,10 @@
 #include "ui/global_block.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
+#include "ui/strings.h"
 #include "ui/wait_cursor.h"
 
 namespace {
-
-constexpr UINT kFileIoErrorTitle = 60020;
 
 // Opens for reading, reads up to `bytes` and closes. 0, or the message of the failed step with
 // the system's code in *error.

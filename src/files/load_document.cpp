@@ -14,13 +14,11 @@
 #include "ui/global_block.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
+#include "ui/strings.h"
 #include "ui/wait_cursor.h"
 #include "ui/window_text.h"
 
 namespace {
-
-constexpr UINT IDS_TITLE_NAME = 1001;
-constexpr UINT kFileIoErrorTitle = 60020;
 
 // The line-end convention of a document, with the error for a corrupted window word.
 int CheckedLineFormat(HWND document) {
@@ -115,7 +113,7 @@ int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRec
   SetEditSelection(edit, 0, 0);
   UpdateLineIndicator(edit);
 
-  SetWindowTextById(document, IDS_TITLE_NAME, path);
+  SetWindowTextById(document, IDS_TITLE_FORMAT, path);
   SetStatus(forViewing ? 60069 : 60068, path);
   SetDocWord(document, kModifiedWord, 0);
   SetDocWord(document, kViewingWord, forViewing ? 1 : 0);

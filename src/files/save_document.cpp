@@ -18,12 +18,12 @@
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
+#include "ui/strings.h"
 #include "ui/wait_cursor.h"
 #include "ui/window_text.h"
 
 namespace {
 
-constexpr UINT kFileIoErrorTitle = 60020;
 constexpr char kSelectionFileName[] = "selected.txt";
 
 // Which step of writing a file failed, as the message that reports it.

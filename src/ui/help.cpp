@@ -10,6 +10,7 @@
 #include "ui/help_window.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
+#include "ui/strings.h"
 
 namespace {
 
@@ -18,7 +19,6 @@ constexpr UINT kHelpSearchItem = 902;
 constexpr UINT kHowToUseHelpItem = 903;
 constexpr unsigned kHowToUseHelpTopic = 903;
 constexpr UINT kFileNotFoundMessage = 60021;   // "File: %s\r\rFile not found."
-constexpr UINT kFileIoTitle = 60020;           // "File I/O Error"
 constexpr UINT kOpenErrorMessage = 60027;      // "...Error detected opening this disk file..."
 constexpr UINT kReadErrorMessage = 60033;      // "...Error detected reading data..."
 constexpr UINT kTopicNotFoundMessage = 60104;  // "Help Topic ID: %u ... Code: %d"
@@ -134,7 +134,7 @@ int OpenHelpFile(HWND owner, const HelpRequest& request) {
   std::string text;
   UINT message = 0;
   if (!ReadHelpFile(&text, &error, &message))
-    return ShowMessage(owner ? owner : FrameWindow, kFileIoTitle, message, HelpPath,
+    return ShowMessage(owner ? owner : FrameWindow, kFileIoErrorTitle, message, HelpPath,
                        static_cast<int>(error));
   return ShowHelpWindow(WindowOwner(owner), ParseWithBuiltInTopic(text), request) ? 1 : 0;
 }

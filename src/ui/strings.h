@@ -6,6 +6,7 @@
 constexpr int kStringCapacity = 256;  // a looked-up text: 255 characters and the terminator
 constexpr UINT kMessageTableFirst = 60000;
 constexpr UINT kMessageTableLast = 60107;
+constexpr UINT kFileIoErrorTitle = 60020;  // "File I/O Error", the title of file failures
 
 // Copies text `id` into `buffer` (kStringCapacity characters); returns its length, or 0 after
 // showing the missing-resource error.

@@ -161,20 +161,3 @@ TEST_F(LoadDocument, SysEditFilesStayOutOfTheRecentList) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST_F(DocumentFixture, ACorruptedLineFormatIsReportedAndTheTextLeftAsItIs) {
-  HWND document = New();
-  SetDocWord(document, kLineFormatWord, 7);
-  char text[32] = "a\nb";
-  DialogAnswerer answerer;
-  answerer.PressButton(IDOK);
-  EXPECT_EQ(ConvertToEditorText(document, text), 3u);
-  EXPECT_STREQ(text, "a\nb");
-  ASSERT_EQ(answerer.Count(), 1u);
-  EXPECT_EQ(answerer.Last().title, "Error");
-  EXPECT_EQ(answerer.Last().ControlText(101), "invalid document type (7)");
-}
-
-}  // namespace

@@ -24,14 +24,6 @@ struct DocumentCommand {
   DocumentHandler handler;
 };
 
-void OnSave(HWND document, UINT, AppOptionsRecord& options) {
-  if (GetDocWord(document, kSavedWord)) {
-    SaveDocument(document, options);
-  } else {
-    SaveDocumentAs(document, options);
-  }
-}
-
 // Macro n replaces the selection with its text, as one undoable step.
 void OnMacro(HWND document, UINT id, AppOptionsRecord& options) {
   ReplaceEditSelection(DocEditControl(document), options.Macros[id - IDM_MACRO_FIRST].Text);
@@ -46,7 +38,7 @@ void OnMacro(HWND document, UINT id, AppOptionsRecord& options) {
 const DocumentCommand kDocumentCommands[] = {
     {IDM_PROPERTIES, IDM_PROPERTIES, ON(FileProperties(d, o))},
     {IDM_CLOSE, IDM_CLOSE, ON(CloseDocument(d, o))},
-    {IDM_SAVE, IDM_SAVE, OnSave},
+    {IDM_SAVE, IDM_SAVE, ON(SaveOrSaveAs(d, o))},
     {IDM_SAVEAS, IDM_SAVEAS, ON(SaveDocumentAs(d, o))},
     {IDM_SAVESELECTION, IDM_SAVESELECTION, ON(SaveSelectionAs(d, o))},
     {IDM_DISCARD, IDM_DISCARD, ON(DiscardChanges(d, o))},

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "app/frame.h"
 #include "app/globals.h"
@@ -13,7 +14,9 @@
 #include "document/doc_commands.h"
 #include "document/document_set.h"
 #include "document/edit_control.h"
+#include "files/file_checks.h"
 #include "files/load_document.h"
+#include "files/text_limits.h"
 #include "files/save_document.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
@@ -26,14 +29,19 @@ constexpr DWORD kStyleWithoutWrap = 0x5030B1C4;
 constexpr DWORD kStyleWithWrap = 0x5020B144;
 constexpr DWORD kEventMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS;  // 0x30001
 
+// A new control already filling the document's client area: text streamed into a control that
+// has no size yet takes many times longer under Wine.
 HWND CreateEditControl(HWND document, int wrap) {
+  RECT client;
+  GetClientRect(document, &client);
   HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "",
-                              wrap ? kStyleWithWrap : kStyleWithoutWrap, 0, 0, 0, 0, document,
+                              wrap ? kStyleWithWrap : kStyleWithoutWrap, 0, 0, client.right,
+                              client.bottom, document,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditControlId)),
                               AppInstance, nullptr);
   if (!edit) return nullptr;
   SetEditFont(edit, DisplayFont ? DisplayFont : static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)));
-  SetEditTextLimit(edit, kEditTextLimit);
+  SetEditTextLimit(edit, static_cast<LONG>(kEditTextLimit));
   return edit;
 }
 
@@ -41,6 +49,12 @@ void FillClientArea(HWND document, HWND edit) {
   RECT client;
   GetClientRect(document, &client);
   MoveWindow(edit, 0, 0, client.right, client.bottom, TRUE);
+}
+
+AppOptionsRecord& DocOptions(HWND document) {
+  auto* options =
+      reinterpret_cast<AppOptionsRecord*>(GetWindowLongPtrA(document, GWLP_USERDATA));
+  return options ? *options : AppOptions;
 }
 
 void DestroyDocWindow(HWND document) {
@@ -60,11 +74,11 @@ void OnEditNotification(HWND document, UINT code) {
       MarkModified(document);
       break;
     case EN_ERRSPACE:
-      ShowMessage(document, IDS_APPNAME, 14003);
+      ShowMessage(document, IDS_APPNAME, IDS_OUT_OF_MEMORY);
       break;
     case EN_MAXTEXT:
       MarkModified(document);
-      ShowMessage(document, IDS_APPNAME, 14007);
+      ShowMessage(document, IDS_APPNAME, IDS_TEXT_FULL);
       break;
     default:
       break;  // focus changes only refresh the menus, which follows every message
@@ -95,8 +109,8 @@ void OnMessageFilter(HWND document, const MSGFILTER* filter) {
 
 void OnSize(HWND document, WPARAM sizeType) {
   if (HWND edit = DocEditControl(document)) FillClientArea(document, edit);
-  if (sizeType == SIZE_RESTORED) AppOptions.ZoomChildren = 0;
-  if (sizeType == SIZE_MAXIMIZED) AppOptions.ZoomChildren = 1;
+  if (sizeType == SIZE_RESTORED) DocOptions(document).ZoomChildren = 0;
+  if (sizeType == SIZE_MAXIMIZED) DocOptions(document).ZoomChildren = 1;
 }
 
 void OnActivate(HWND activated) {
@@ -116,7 +130,7 @@ LRESULT HandleDocMessage(HWND document, UINT message, WPARAM wParam, LPARAM lPar
       OnActivate(reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_CLOSE:
-      CloseDocument(document, AppOptions);
+      CloseDocument(document, DocOptions(document));
       return 0;
     case WM_DESTROY:
       if (ActiveDocWindow == document) ActiveDocWindow = nullptr;
@@ -134,7 +148,7 @@ LRESULT HandleDocMessage(HWND document, UINT message, WPARAM wParam, LPARAM lPar
         OnEditNotification(document, HIWORD(wParam));
         return 0;
       }
-      if (RunDocumentCommand(document, LOWORD(wParam), AppOptions)) return 0;
+      if (RunDocumentCommand(document, LOWORD(wParam), DocOptions(document))) return 0;
       break;
     default:
       break;
@@ -154,12 +168,26 @@ void SetDocWord(HWND document, DocWord word, LONG value) {
 
 LRESULT CALLBACK DocWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = HandleDocMessage(window, message, wParam, lParam);
-  RefreshCommandState(FrameWindow, AppOptions);
+  RefreshCommandState(FrameWindow, DocOptions(window));
   return result;
 }
 
 HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
                      AppOptionsRecord& options) {
+  // Every document path is a full one from here on: a relative name would be resolved again
+  // at each save, against whatever folder a file prompt made current meanwhile. A path that
+  // does not fit the title is refused, never cut to another file's name.
+  const bool named = fileName && *fileName;
+  char path[kPathCapacity] = "";
+  if (named) {
+    const std::string full = FullPathOf(fileName);
+    if (full.size() >= sizeof path) {
+      ShowMessage(owner, IDS_APPNAME, IDS_PATH_TOO_LONG, full.c_str());
+      return nullptr;
+    }
+    lstrcpynA(path, full.c_str(), sizeof path);
+  }
+
   MDICREATESTRUCTA create = {};
   create.szClass = MAKEINTATOM(kDocWindowClass);
   create.szTitle = "";
@@ -172,10 +200,10 @@ HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
     ShowMessage(owner, IDS_APPNAME, 60007, static_cast<int>(GetLastError()));
     return nullptr;
   }
+  SetWindowLongPtrA(document, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&options));
 
-  const bool named = fileName && *fileName;
   if (named) {
-    SetWindowTextById(document, IDS_TITLE_FORMAT, fileName);
+    SetWindowTextById(document, IDS_TITLE_FORMAT, path);
   } else {
     SetWindowTextById(document, IDS_UNTITLED, ++UntitledCounter);
   }
@@ -190,29 +218,26 @@ HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
   HWND edit = CreateEditControl(document, options.WordWrap);
   if (!edit) {
     DestroyDocWindow(document);
-    ShowMessage(owner, IDS_APPNAME, 13006);
+    ShowMessage(owner, IDS_APPNAME, IDS_EDIT_CREATE_FAILED);
     return nullptr;
   }
   ApplyEditBackground(edit, options.LtGray);
   SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
-  FillClientArea(document, edit);
 
-  if (named && !openReadOnly && lstrcmpiA(fileName, IniPath) == 0) {
-    if (!AskYesNo(document, 1, IDS_APPNAME, 13007, fileName)) {
+  if (named && !openReadOnly && lstrcmpiA(path, IniPath) == 0) {
+    if (!AskYesNo(document, 1, IDS_APPNAME, IDS_ASK_INI_READONLY, path)) {
       DestroyDocWindow(document);
       return nullptr;
     }
     openReadOnly = 1;
   }
   if (named) {
-    // The name may be FileSpec itself, which a copy below must not overwrite while in use.
-    if (!LoadDocumentFile(document, fileName, openReadOnly, options)) {
+    if (!LoadDocumentFile(document, path, openReadOnly, options)) {
       DestroyDocWindow(document);
       return nullptr;
     }
-    if (!options.SysEditRequested && fileName != options.FileSpec) {
-      lstrcpynA(options.FileSpec, fileName, sizeof options.FileSpec);
-    }
+    if (!options.SysEditRequested) lstrcpynA(options.FileSpec, path, sizeof options.FileSpec);
+    edit = DocEditControl(document);
   }
 
   ShowWindow(document, SW_SHOW);
@@ -223,36 +248,45 @@ HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
   return document;
 }
 
+HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length, int ltGray) {
+  HWND oldEdit = DocEditControl(document);
+  const BOOL wasBulk = BulkOperation;
+  BulkOperation = TRUE;
+  // The new control is made and filled before the old one goes: when it cannot be made, the
+  // document keeps its control and its text.
+  HWND edit = CreateEditControl(document, wrap);
+  if (!edit) {
+    BulkOperation = wasBulk;
+    ShowMessage(document, IDS_APPNAME, IDS_EDIT_CREATE_FAILED);
+    return nullptr;
+  }
+  const bool readOnly = oldEdit && (GetWindowLongA(oldEdit, GWL_STYLE) & ES_READONLY);
+  SendMessageA(edit, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+  ApplyEditBackground(edit, ltGray);
+  SetEditText(edit, text, length);
+  const bool hadFocus = oldEdit && GetFocus() == oldEdit;
+  SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
+  // Destroying a control is fast; emptying a large text first would take seconds.
+  if (oldEdit) DestroyWindow(oldEdit);
+  SendMessageA(edit, EM_SETEVENTMASK, 0, kEventMask);
+  if (hadFocus) SetFocus(edit);
+  BulkOperation = wasBulk;
+  return edit;
+}
+
 int ToggleWordWrap(HWND document, int wrap, AppOptionsRecord& options) {
   HWND oldEdit = DocEditControl(document);
-  const LONG modified = GetDocWord(document, kModifiedWord);
+  if (!oldEdit) return 0;
   DWORD length = 0;
   GlobalBlock text = GetEditorText(oldEdit, &length);
   if (!text) return 0;
-
-  BulkOperation = TRUE;
-  // Destroying the control is fast; emptying a large text first would take seconds.
-  DestroyWindow(oldEdit);
-  HWND edit = CreateEditControl(document, wrap);
-  if (!edit) {
-    BulkOperation = FALSE;
-    SetDocWord(document, kEditWord, 0);
-    ShowMessage(document, IDS_APPNAME, 13006);
-    return 0;
-  }
-  SetEditText(edit, text.data(), length);
-  SendMessageA(edit, EM_SETREADONLY, GetDocWord(document, kViewingWord) ? TRUE : FALSE, 0);
-  ApplyEditBackground(edit, options.LtGray);
-  FillClientArea(document, edit);
+  HWND edit = ReplaceEditControl(document, wrap, text.data(), length, options.LtGray);
+  text.Reset();
+  if (!edit) return 0;
   if (FrameWindow) LayoutFrame(FrameWindow);
-
-  SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
   SetDocWord(document, kWrapWord, wrap ? 1 : 0);
-  SetDocWord(document, kModifiedWord, modified);
-  SendMessageA(edit, EM_SETEVENTMASK, 0, kEventMask);
   SetEditSelection(edit, 0, 0);
   UpdateLineIndicator(edit);
-  BulkOperation = FALSE;
   return 1;
 }
 
@@ -292,7 +326,8 @@ void ShowContextMenu(HWND document, POINT point) {
   const bool R = GetDocWord(document, kViewingWord) != 0;
   const bool S = start != end;
   const bool F = FindReplaceDialog != nullptr;
-  const bool stamps = AppOptions.ShowDate || AppOptions.ShowTime;
+  const AppOptionsRecord& options = DocOptions(document);
+  const bool stamps = options.ShowDate || options.ShowTime;
   struct Rule {
     UINT id;
     bool enabled;

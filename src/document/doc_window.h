@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
 #include "settings/options.h"
 
 constexpr ATOM kDocWindowClass = 1000;  // an integer class name, not a string
@@ -30,6 +32,12 @@ LRESULT CALLBACK DocWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 // Replaces the edit control by one with or without word wrap, keeping text, "*" and read-only.
 int ToggleWordWrap(HWND document, int wrap, AppOptionsRecord& options);
+
+// Puts `text` into a new edit control (with or without wrap) that takes the place of the
+// document's current one, with the same font, background, read-only state and window words.
+// Under Wine replacing a large text in place takes seconds; a new control costs nothing. Returns
+// the new control, or null after reporting that it could not be made (the old one is kept).
+HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length, int ltGray);
 
 // Sets the title to `name` (null: the current title without its "*"), with "*" when modified.
 int SetDocumentTitle(HWND document, const char* name, int modified);

@@ -5,10 +5,11 @@
 
 #include <cstring>
 
+#include "document/doc_window.h"
+
 HWND DocEditControl(HWND document) {
-  if (!document) return nullptr;
   // Window words are 32 bits; window handles fit in them on 64-bit Windows too.
-  return reinterpret_cast<HWND>(static_cast<LONG_PTR>(GetWindowLongA(document, 0)));
+  return reinterpret_cast<HWND>(static_cast<LONG_PTR>(GetDocWord(document, kEditWord)));
 }
 
 int ApplyEditBackground(HWND edit, int ltGray) {
@@ -100,6 +101,12 @@ DWORD CALLBACK ReadStreamSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LO
 
 int SetEditText(HWND edit, const char* text, size_t length) {
   if (!edit) return 0;
+  // A text that grew past the limit when its line ends became CR LF is kept whole: the limit
+  // of this control is raised just as far as the text needs.
+  const LRESULT limit = SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
+  if (limit >= 0 && length >= static_cast<size_t>(limit)) {
+    SendMessageA(edit, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(length + 1));
+  }
   StreamSource source = {text, length};
   EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, ReadStreamSource};
   SendMessageA(edit, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));

@@ -21,5 +21,6 @@ int SetEditTextLimit(HWND edit, LONG limit);
 int ReplaceEditSelection(HWND edit, const char* text);  // undoable
 LRESULT SetEditFont(HWND edit, HFONT font);
 // Replaces the whole text. Streamed in: under Wine this is many times faster than WM_SETTEXT
-// for a large text, with the same result.
+// for a large text, with the same result. The control's limit is raised when the text would
+// not fit it, so no byte is ever cut off.
 int SetEditText(HWND edit, const char* text, size_t length);

@@ -25,3 +25,16 @@ long FileSizeOf(const char* path) {
   if (data.nFileSizeHigh != 0 || data.nFileSizeLow > 0x7FFFFFFF) return 0x7FFFFFFF;
   return static_cast<long>(data.nFileSizeLow);
 }
+
+std::string FullPathOf(const char* name) {
+  if (!name || !*name) return std::string();
+  std::string full(MAX_PATH, '\0');
+  DWORD length = GetFullPathNameA(name, static_cast<DWORD>(full.size()), full.data(), nullptr);
+  if (length >= full.size()) {  // too small: the answer is the size needed
+    full.assign(length, '\0');
+    length = GetFullPathNameA(name, static_cast<DWORD>(full.size()), full.data(), nullptr);
+  }
+  if (length == 0 || length >= full.size()) return name;
+  full.resize(length);
+  return full;
+}

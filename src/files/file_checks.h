@@ -1,5 +1,6 @@
 // Questions about files on disk that open nothing.
 #pragma once
+#include <string>
 
 // True when a find-first-file on the path succeeds (a matching wildcard pattern counts).
 bool FileExists(const char* path);
@@ -9,3 +10,7 @@ bool IsFileWritable(const char* path);
 
 // The file's size from the file status call, -1 when that call fails.
 long FileSizeOf(const char* path);
+
+// The full path of `name` as Windows resolves it against the current folder (of any length);
+// the name itself when it cannot be resolved.
+std::string FullPathOf(const char* name);

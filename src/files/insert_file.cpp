@@ -5,83 +5,50 @@
 #include "document/doc_window.h"
 #include "document/edit_control.h"
 #include "files/file_checks.h"
-#include "files/file_io.h"
 #include "files/file_prompts.h"
-#include "files/load_document.h"
+#include "files/read_text_file.h"
+#include "files/text_limits.h"
 #include "resources/resource.h"
-#include "ui/global_block.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
-#include "ui/strings.h"
 #include "ui/wait_cursor.h"
 
-namespace {
-
-// Opens for reading, reads up to `bytes` and closes. 0, or the message of the failed step with
-// the system's code in *error.
-UINT ReadInsertedFile(const char* path, char* buffer, DWORD bytes, DWORD* error) {
-  FileHandle file;
-  if (!OpenExistingFile(path, false, file)) {
-    *error = GetLastError();
-    return 60027;
-  }
-  DWORD read = 0;
-  if (!ReadFileBytes(file, buffer, bytes, &read)) {
-    *error = GetLastError();
-    return 60033;  // `file` closes as it goes
-  }
-  if (!CloseFile(file)) {
-    *error = GetLastError();
-    return 60042;
-  }
-  buffer[read] = '\0';
-  return 0;
-}
-
-}  // namespace
-
 int InsertTextFile(HWND document, AppOptionsRecord& options) {
-  const LONG documentFormat = GetDocWord(document, kLineFormatWord);
+  HWND edit = DocEditControl(document);
+  if (!edit) return BeepAndFail();
   char documentPath[kPathCapacity];
   GetDocumentName(document, documentPath);
   char path[kPathCapacity];
   if (!PromptInsertFile(document, options, documentPath, path)) return 0;
 
-  long size = FileSizeOf(path);
-  if (size < 0) size = 0;  // the open below reports what is wrong with the file
-  const size_t bufferSize = static_cast<size_t>(size) * 2 + 18;
-  GlobalBlock text = GlobalBlock::Allocate(bufferSize);
-  if (!text) {
-    return ShowMessage(document, IDS_APPNAME, 60008, "text buffer", static_cast<int>(bufferSize));
+  // Refused before anything is allocated; a size that cannot be read is left to the open.
+  const long size = FileSizeOf(path);
+  if (!FileFitsEditor(size)) {
+    return ShowMessage(document, IDS_APPNAME, 60022, path, SizeForMessage(size));
+  }
+  TextFileContents file;
+  if (!ReadTextFile(document, path, false, file)) return 0;
+
+  // The whole text must stay within the control's limit, or the control would cut it.
+  LONG start = 0;
+  LONG end = 0;
+  GetEditSelection(edit, &start, &end);
+  const long long limit = SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
+  if (!InsertionFits(GetWindowTextLengthA(edit), end - start, file.length,
+                     limit > kEditTextLimit ? limit : kEditTextLimit)) {
+    return ShowMessage(document, IDS_APPNAME, 60022, path, SizeForMessage(size));
   }
 
-  HWND edit = DocEditControl(document);
-  UINT failure;
-  DWORD error = 0;
-  {
-    WaitCursor wait;
-    SetStatus(60073, path);
-    failure = ReadInsertedFile(path, text.data(), static_cast<DWORD>(size) + 1, &error);
-    if (!failure) {
-      // The inserted file's own convention decides; the document's is put back below.
-      DetectLineFormat(document, text.data());
-      const DWORD length = ConvertToEditorText(document, text.data());
-      LONG start = 0;
-      GetEditSelection(edit, &start, nullptr);
-      ShowWindow(edit, SW_SHOW);
-      ReplaceEditSelection(edit, text.data());
-      SetEditSelection(edit, start, start + static_cast<LONG>(length));
-      UpdateLineIndicator(edit);
-      SetStatus(IDS_FILE_INSERTED, path);
-      SetDocWord(document, kLineFormatWord, documentFormat);
-      SetDocWord(document, kModifiedWord, 1);
-      SetDocumentTitle(document, nullptr, 1);  // also when the edit changed nothing
-      SetFocus(edit);
-    }
-    text.Reset();
-  }
-  if (failure) {
-    return ShowMessage(document, kFileIoErrorTitle, failure, path, static_cast<int>(error));
-  }
+  WaitCursor wait;
+  ShowWindow(edit, SW_SHOW);
+  ReplaceEditSelection(edit, file.text.data());
+  file.text.Reset();
+  SetEditSelection(edit, start, start + static_cast<LONG>(file.length));
+  UpdateLineIndicator(edit);
+  SetStatus(IDS_FILE_INSERTED, path);
+  // The inserted file's own convention was used for its text; the document keeps its own.
+  SetDocWord(document, kModifiedWord, 1);
+  SetDocumentTitle(document, nullptr, 1);  // also when the edit changed nothing
+  SetFocus(edit);
   return 1;
 }

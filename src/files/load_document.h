@@ -5,12 +5,7 @@
 
 #include "settings/options.h"
 
-constexpr long kEditTextLimit = 0xA00000;  // 10,485,760: files of 10,485,759 bytes are refused
-
-// Loads the file into the document's control; `viewing` opens it read-only without asking.
+// Loads the file into the document's control; `viewing` opens it read-only without asking. A
+// reload (Refresh, Discard) puts the text into a new control, so a failure at any step leaves
+// the document as it was.
 int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRecord& options);
-// Sets the document's LineFormat word from the bytes.
-void DetectLineFormat(HWND document, const char* text);
-// Converts `text` (in a block of at least 2 * length + 16 bytes) in place by the document's
-// LineFormat; returns the new length.
-DWORD ConvertToEditorText(HWND document, char* text);

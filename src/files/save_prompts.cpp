@@ -13,14 +13,10 @@
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
 
-namespace {
-
-int Save(HWND document, AppOptionsRecord& options) {
+int SaveOrSaveAs(HWND document, AppOptionsRecord& options) {
   return GetDocWord(document, kSavedWord) ? SaveDocument(document, options)
                                           : SaveDocumentAs(document, options);
 }
-
-}  // namespace
 
 int QuerySaveChanges(HWND document, AppOptionsRecord& options) {
   if (!document || GetDocWord(document, kViewingWord) || !GetDocWord(document, kModifiedWord)) {
@@ -34,11 +30,11 @@ int QuerySaveChanges(HWND document, AppOptionsRecord& options) {
                          "changes?",
                          name)) {
     case IDYES:
-      return Save(document, options);
-    case IDCANCEL:
-      return 0;
+      return SaveOrSaveAs(document, options);
+    case IDNO:
+      return 1;  // the edits are dropped
     default:
-      return 1;  // No, or a question that could not be shown: the edits are dropped
+      return 0;  // Cancel, or a question that could not be shown: the edits stay
   }
 }
 
@@ -61,7 +57,7 @@ int RefreshDocument(HWND document, AppOptionsRecord& options) {
   char name[kPathCapacity];
   GetDocumentName(document, name);
   if (!LoadDocumentFile(document, name, GetDocWord(document, kViewingWord), options)) return 0;
-  SetStatus(30110, name);
+  SetStatus(IDS_REFRESHED, name);
   return 1;
 }
 
@@ -76,7 +72,7 @@ int ToggleViewing(HWND document, AppOptionsRecord& options) {
     SetDocWord(document, kViewingWord, 1);
     return 1;
   }
-  if (lstrcmpiA(name, IniPath) == 0) return ShowMessage(document, IDS_APPNAME, 13008, name);
+  if (lstrcmpiA(name, IniPath) == 0) return ShowMessage(document, IDS_APPNAME, IDS_INI_IN_USE, name);
   if (!IsFileWritable(name)) return ShowMessage(document, IDS_APPNAME, 60023, name);
   SetStatus(60077, name);
   SendMessageA(edit, EM_SETREADONLY, FALSE, 0);

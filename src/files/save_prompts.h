@@ -5,6 +5,8 @@
 
 #include "settings/options.h"
 
+// Save (command 110): to the document's file when it has one, else through Save As.
+int SaveOrSaveAs(HWND document, AppOptionsRecord& options);
 // Non-zero when the document may close (saved, discarded or nothing to save).
 int QuerySaveChanges(HWND document, AppOptionsRecord& options);
 int DiscardChanges(HWND document, AppOptionsRecord& options);

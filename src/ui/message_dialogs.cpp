@@ -229,8 +229,8 @@ int AskSaveChanges(HWND owner, const char* format, ...) {
   va_end(args);
   const INT_PTR answer =
       RunMessageDialog(owner, {MessageKind::SaveChanges, "File Modified", text, 0});
-  // A question that could not be shown counts as No: the caller drops the edits.
-  return answer == IDYES || answer == IDCANCEL ? static_cast<int>(answer) : IDNO;
+  // A question that could not be shown counts as Cancel: the document and its edits stay.
+  return answer == IDYES || answer == IDNO ? static_cast<int>(answer) : IDCANCEL;
 }
 
 int BeepAndFail() {

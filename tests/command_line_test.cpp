@@ -64,24 +64,28 @@ TEST(CommandLine, EachRuleSetsItsFlagAndName) {
   }
 }
 
-TEST(CommandLine, LongLinesAreCutAt255CharactersBeforeTheSwitchTest) {
-  // 300 characters: only the first 255 are looked at, so a switch after them is not seen.
-  const std::string name(300, 'a');
-  Outcome outcome = Parse(name);
-  EXPECT_EQ(outcome.request, CommandLineRequest::File);
-  EXPECT_EQ(std::string(outcome.options.FileSpec), std::string(255, 'a'));
-
-  outcome = Parse(std::string(260, 'b') + "-list.txt");
-  EXPECT_EQ(outcome.request, CommandLineRequest::File);
-  EXPECT_EQ(std::string(outcome.options.FileSpec), std::string(255, 'b'));
-
-  // Quotes are dropped after the cut: 255 characters with 50 quotes leave 205.
-  outcome = Parse(std::string(50, '"') + std::string(250, 'c'));
-  EXPECT_EQ(std::string(outcome.options.FileSpec), std::string(205, 'c'));
-
-  outcome = Parse("@" + std::string(400, 'd'));
-  EXPECT_EQ(outcome.request, CommandLineRequest::List);
-  EXPECT_EQ(std::string(outcome.options.FileSpec), std::string(254, 'd'));
+TEST(CommandLine, ANameLongerThan255CharactersIsRefusedNotCut) {
+  // Only the first 255 characters are looked at for the switch; a name is never cut to
+  // another file's: past 255 characters without its quotes it opens nothing.
+  const struct {
+    std::string line;
+    CommandLineRequest request;
+    std::string fileSpec;
+  } cases[] = {
+      {std::string(300, 'a'), CommandLineRequest::TooLong, ""},
+      {std::string(260, 'b') + "-list.txt", CommandLineRequest::TooLong, ""},
+      {"@" + std::string(300, 'l'), CommandLineRequest::TooLong, ""},
+      {std::string(200, 'c') + "-l" + std::string(100, 'c'), CommandLineRequest::SysEdit, ""},
+      {"\"" + std::string(255, 'd') + "\"", CommandLineRequest::File, std::string(255, 'd')},
+      {std::string(50, '"') + std::string(250, 'e'), CommandLineRequest::File,
+       std::string(250, 'e')},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    const Outcome outcome = Parse(c.line);
+    EXPECT_EQ(outcome.request, c.request);
+    EXPECT_EQ(std::string(outcome.options.FileSpec), c.fileSpec);
+  }
 }
 
 }  // namespace

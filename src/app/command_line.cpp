@@ -4,8 +4,11 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <string>
 
+#include "resources/resource.h"
 #include "settings/options_sheet.h"
+#include "ui/message_dialogs.h"
 
 namespace {
 
@@ -22,15 +25,13 @@ bool HasSysEditSwitch(const char* text) {
   return false;
 }
 
-// Copies at most 255 characters of `line`, dropping every double quote.
-void CopyWithoutQuotes(const char* line, char (&copy)[kLineCapacity]) {
-  char bounded[kLineCapacity];
-  lstrcpynA(bounded, line, kLineCapacity);
-  int length = 0;
-  for (const char* p = bounded; *p; ++p) {
-    if (*p != '"') copy[length++] = *p;
+// `line` without its double quotes; the switch test looks at the first 255 characters only.
+std::string WithoutQuotes(const char* line, size_t count) {
+  std::string copy;
+  for (const char* p = line; *p && count > 0; ++p, --count) {
+    if (*p != '"') copy += *p;
   }
-  copy[length] = '\0';
+  return copy;
 }
 
 }  // namespace
@@ -41,12 +42,15 @@ CommandLineRequest ParseCommandLineText(const char* commandLine, AppOptionsRecor
     options.ShellRequests.CreateStartMenu = 1;
     return CommandLineRequest::Setup;
   }
-  char copy[kLineCapacity];
-  CopyWithoutQuotes(commandLine, copy);
-  if (HasSysEditSwitch(copy)) {
+  if (HasSysEditSwitch(WithoutQuotes(commandLine, kLineCapacity - 1).c_str())) {
     options.SysEditRequested = 1;
     return CommandLineRequest::SysEdit;
   }
+  // The name is the whole line without its quotes; one that does not fit is refused, never
+  // cut to what could be another file's name.
+  const std::string name = WithoutQuotes(commandLine, std::string::npos);
+  if (name.size() >= kLineCapacity) return CommandLineRequest::TooLong;
+  const char* copy = name.c_str();
   if (copy[0] == '@') {
     lstrcpynA(options.FileSpec, copy + 1, sizeof options.FileSpec);
     options.ListRequested = 1;
@@ -58,8 +62,15 @@ CommandLineRequest ParseCommandLineText(const char* commandLine, AppOptionsRecor
 }
 
 int ParseCommandLine(const char* commandLine, AppOptionsRecord& options) {
-  if (ParseCommandLineText(commandLine, options) == CommandLineRequest::Setup) {
-    OpenOptionsSheet(nullptr, options, kExplorerPage);
+  switch (ParseCommandLineText(commandLine, options)) {
+    case CommandLineRequest::Setup:
+      OpenOptionsSheet(nullptr, options, kExplorerPage);
+      break;
+    case CommandLineRequest::TooLong:
+      ShowMessage(nullptr, IDS_APPNAME, IDS_PATH_TOO_LONG, commandLine);
+      break;
+    default:
+      break;
   }
   return 1;
 }

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <string>
+
 #include "app/commands.h"
 #include "app/globals.h"
 #include "app/menu_state.h"
@@ -149,8 +151,12 @@ void OnDropFiles(HWND frame, HDROP drop) {
   DragFinish(drop);
 }
 
-void OnOpenFileMessage(HWND frame, const char* name) {
-  if (name) OpenNamedFile(frame, name, OptionsOf(frame));
+// Opens every hand-over waiting in the frame's queue; the message itself carries nothing.
+void OnOpenFileMessage(HWND frame) {
+  std::string name;
+  while (TakeHandOver(name)) {
+    if (!name.empty()) OpenNamedFile(frame, name.c_str(), OptionsOf(frame));
+  }
 }
 
 }  // namespace
@@ -260,11 +266,8 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case TrayMessage:
       HandleTrayMessage(frame, wParam, lParam, OptionsOf(frame).TopMost);
       return 0;
-    case kHandOverMessage:
-      OpenHandedOverFile(frame, lParam);
-      return 0;
     case OpenFileMessage:
-      OnOpenFileMessage(frame, reinterpret_cast<const char*>(lParam));
+      OnOpenFileMessage(frame);
       return 0;
     default:
       break;

@@ -30,4 +30,4 @@ constexpr const char* kProductName = "Norvel";
 
 // Private frame messages.
 constexpr UINT TrayMessage = WM_APP + 200;      // tray icon callback
-constexpr UINT OpenFileMessage = WM_APP + 300;  // lParam: a second instance's command line
+constexpr UINT OpenFileMessage = WM_APP + 300;  // open the frame's pending hand-overs

@@ -5,11 +5,13 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <string>
 
 #include "app/globals.h"
 #include "document/doc_window.h"
-#include "files/save_document.h"
+#include "files/file_checks.h"
 #include "files/save_prompts.h"
+#include "resources/resource.h"
 #include "ui/message_dialogs.h"
 
 namespace {
@@ -50,23 +52,36 @@ HWND FindOpenDocument(const char* name) {
   return found;
 }
 
-int OpenNamedFile(HWND frame, const char* name, AppOptionsRecord& options) {
-  char unquoted[kPathCapacity];
-  int length = 0;
-  for (const char* p = name; *p && length < kPathCapacity - 1; ++p) {
-    if (*p != '"') unquoted[length++] = *p;
+namespace {
+
+// Opens `name` unless a document of that full path is open already (then brought forward).
+int OpenOrActivate(HWND frame, const char* name, AppOptionsRecord& options) {
+  const std::string path = FullPathOf(name);
+  if (path.size() >= kPathCapacity) {
+    return ShowMessage(frame, IDS_APPNAME, IDS_PATH_TOO_LONG, path.c_str());
   }
-  unquoted[length] = '\0';
-  if (FindOpenDocument(unquoted)) return 1;
-  return CreateDocWindow(frame, unquoted, 0, options) != nullptr;
+  if (FindOpenDocument(path.c_str())) return 1;
+  return CreateDocWindow(frame, path.c_str(), 0, options) != nullptr;
+}
+
+}  // namespace
+
+int OpenNamedFile(HWND frame, const char* name, AppOptionsRecord& options) {
+  std::string unquoted;
+  for (const char* p = name; *p; ++p) {
+    if (*p != '"') unquoted += *p;
+  }
+  return OpenOrActivate(frame, unquoted.c_str(), options);
 }
 
 int OpenDroppedFiles(HWND frame, HDROP drop, AppOptionsRecord& options) {
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    char path[1024];
-    if (!DragQueryFileA(drop, i, path, sizeof path)) continue;
-    if (!FindOpenDocument(path)) CreateDocWindow(frame, path, 0, options);
+    std::string path(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+    const UINT length = DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size()));
+    if (length == 0) continue;
+    path.resize(length);
+    OpenOrActivate(frame, path.c_str(), options);
   }
   return 1;
 }
@@ -93,12 +108,7 @@ int CloseAllDocuments(AppOptionsRecord& options) {
 
 int SaveAllDocuments(AppOptionsRecord& options) {
   ForEachDocWindow([&](HWND document) {
-    if (!GetDocWord(document, kModifiedWord)) return;
-    if (GetDocWord(document, kSavedWord)) {
-      SaveDocument(document, options);
-    } else {
-      SaveDocumentAs(document, options);
-    }
+    if (GetDocWord(document, kModifiedWord)) SaveOrSaveAs(document, options);
   });
   return 1;
 }

@@ -1,4 +1,5 @@
 // norvel.exe as a process: start, single-instance hand-over, exit code.
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -37,15 +38,31 @@ struct FakeRunningFrame {
 };
 
 TEST(StartupProcess, SecondInstanceHandsItsCommandLineOverAndExitsWithZero) {
-  FakeRunningFrame running;
-  ASSERT_NE(running.window, nullptr);
-  ProcessUnderTest second;
-  ASSERT_TRUE(second.Start(NorvelExePath(), "\"C:\\my notes\\to do.txt\""));
-  EXPECT_EQ(second.WaitForExit(), 0u);
-  ASSERT_EQ(FakeRunningFrame::received.size(), 1u);
-  // The text itself arrives, terminated, exactly as the second instance got it.
-  EXPECT_EQ(FakeRunningFrame::received[0], std::string("\"C:\\my notes\\to do.txt\"") + '\0');
-  EXPECT_TRUE(IsWindowVisible(running.window));
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  const std::string folder = std::string(temp).substr(0, std::strlen(temp) - 1);
+  // A document name arrives as a full path, resolved where the second instance was started;
+  // anything else arrives as it was typed.
+  const struct {
+    const char* tail;
+    std::string workingFolder;
+    std::string received;
+  } cases[] = {
+      {"\"C:\\my notes\\to do.txt\"", "", "C:\\my notes\\to do.txt"},
+      {"relative.txt", folder, folder + "\\relative.txt"},
+      {"/L", "", "/L"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.tail);
+    FakeRunningFrame running;
+    ASSERT_NE(running.window, nullptr);
+    ProcessUnderTest second;
+    ASSERT_TRUE(second.Start(NorvelExePath(), c.tail, c.workingFolder));
+    EXPECT_EQ(second.WaitForExit(), 0u);
+    ASSERT_EQ(FakeRunningFrame::received.size(), 1u);
+    EXPECT_EQ(FakeRunningFrame::received[0], c.received + '\0');
+    EXPECT_TRUE(IsWindowVisible(running.window));
+  }
 }
 
 TEST(StartupProcess, SecondInstanceWithoutCommandLineOnlyBringsTheFrameForward) {

@@ -29,13 +29,15 @@ constexpr DWORD kStyleWithoutWrap = 0x5030B1C4;
 constexpr DWORD kStyleWithWrap = 0x5020B144;
 constexpr DWORD kEventMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS;  // 0x30001
 
-// A new control already filling the document's client area: text streamed into a control that
-// has no size yet takes many times longer under Wine.
+// A new control already filling the document's client area (text streamed into a control that
+// has no size yet takes many times longer under Wine), hidden until its text is in: a visible
+// control repaints while a large text arrives.
 HWND CreateEditControl(HWND document, int wrap) {
   RECT client;
   GetClientRect(document, &client);
   HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "",
-                              wrap ? kStyleWithWrap : kStyleWithoutWrap, 0, 0, client.right,
+                              (wrap ? kStyleWithWrap : kStyleWithoutWrap) & ~WS_VISIBLE, 0, 0,
+                              client.right,
                               client.bottom, document,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditControlId)),
                               AppInstance, nullptr);
@@ -252,8 +254,9 @@ HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length
   HWND oldEdit = DocEditControl(document);
   const BOOL wasBulk = BulkOperation;
   BulkOperation = TRUE;
-  // The new control is made and filled before the old one goes: when it cannot be made, the
-  // document keeps its control and its text.
+  // The new control is made before the old one goes: when it cannot be made, the document
+  // keeps its control and its text. The text to show is the caller's copy, so the old control
+  // then goes before the new one fills (a large text in each at once costs memory and time).
   HWND edit = CreateEditControl(document, wrap);
   if (!edit) {
     BulkOperation = wasBulk;
@@ -261,13 +264,14 @@ HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length
     return nullptr;
   }
   const bool readOnly = oldEdit && (GetWindowLongA(oldEdit, GWL_STYLE) & ES_READONLY);
-  SendMessageA(edit, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
-  ApplyEditBackground(edit, ltGray);
-  SetEditText(edit, text, length);
   const bool hadFocus = oldEdit && GetFocus() == oldEdit;
   SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
   // Destroying a control is fast; emptying a large text first would take seconds.
   if (oldEdit) DestroyWindow(oldEdit);
+  SendMessageA(edit, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+  ApplyEditBackground(edit, ltGray);
+  SetEditText(edit, text, length);
+  ShowWindow(edit, SW_SHOW);
   SendMessageA(edit, EM_SETEVENTMASK, 0, kEventMask);
   if (hadFocus) SetFocus(edit);
   BulkOperation = wasBulk;

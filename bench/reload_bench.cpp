@@ -13,11 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
 #include "app/startup.h"
+#include "base/file_io.h"
+#include "base/globals.h"
+#include "docset/create_document.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
-#include "files/file_io.h"
 #include "files/load_document.h"
 #include "files/save_prompts.h"
 #include "settings/options.h"
@@ -105,12 +106,13 @@ void Measure(HWND frame, size_t size, int rounds, bool oldWayToo) {
     Close(document);
   }
   const double o = Median(open), ow = Median(openWrapped);
-  std::printf("%9zu bytes, medians of %d: open %.2f s (wrapped %.2f s); word wrap on %.2f s "
-              "(%.2f x the wrapped open), off %.2f s (%.2f x); Refresh %.2f s (%.2f x); "
-              "Discard %.2f s (%.2f x)\n",
-              size, rounds, o, ow, Median(wrapOn), Median(wrapOn) / ow, Median(wrapOff),
-              Median(wrapOff) / o, Median(refresh), Median(refresh) / o, Median(discard),
-              Median(discard) / o);
+  std::printf(
+      "%9zu bytes, medians of %d: open %.2f s (wrapped %.2f s); word wrap on %.2f s "
+      "(%.2f x the wrapped open), off %.2f s (%.2f x); Refresh %.2f s (%.2f x); "
+      "Discard %.2f s (%.2f x)\n",
+      size, rounds, o, ow, Median(wrapOn), Median(wrapOn) / ow, Median(wrapOff),
+      Median(wrapOff) / o, Median(refresh), Median(refresh) / o, Median(discard),
+      Median(discard) / o);
   DeleteFileA(path.c_str());
 }
 

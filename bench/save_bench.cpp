@@ -15,11 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
 #include "app/startup.h"
+#include "base/file_io.h"
+#include "base/globals.h"
+#include "docset/create_document.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
-#include "files/file_io.h"
 #include "files/line_format.h"
 #include "files/save_document.h"
 #include "settings/options.h"

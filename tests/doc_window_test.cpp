@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/globals.h"
-#include "document/document_set.h"
+#include "base/globals.h"
+#include "docset/document_set.h"
 #include "document_fixture.h"
 #include "resources/resource.h"
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "docset/create_document.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
 #include "frame_fixture.h"

@@ -6,10 +6,11 @@
 #include <functional>
 #include <string>
 
-#include "app/globals.h"
-#include "document/document_set.h"
+#include "base/globals.h"
+#include "docset/create_document.h"
+#include "docset/document_set.h"
+#include "document/text_limits.h"
 #include "document_fixture.h"
-#include "files/text_limits.h"
 #include "resources/resource.h"
 #include "ui/global_block.h"
 
@@ -20,9 +21,7 @@ using SafetyTest = DocumentFixture;
 // While it lives, no rich-edit control can be created on this thread.
 class RefuseEditControls {
  public:
-  RefuseEditControls() {
-    hook_ = SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId());
-  }
+  RefuseEditControls() { hook_ = SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId()); }
   ~RefuseEditControls() { UnhookWindowsHookEx(hook_); }
 
  private:

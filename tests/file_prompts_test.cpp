@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "app/tray.h"
-#include "document/document_set.h"
+#include "settings/placement.h"
+#include "docset/document_set.h"
 #include "document_fixture.h"
 #include "files/file_prompts.h"
 #include "files/prompt_text.h"
@@ -195,7 +196,10 @@ TEST_F(FilePrompts, EachPromptHasItsTitleTypesFolderAndReadOnlyBox) {
   DWORD saveType = 2;
   const Case cases[] = {
       {"open documents",
-       [&] { return PromptOpenDocuments(frame_, IDS_OPEN_FILTERS, IDS_OPEN_TITLE, AppOptions); },
+       [&] {
+         return PromptOpenDocuments(frame_, IDS_OPEN_FILTERS, IDS_OPEN_TITLE, AppOptions,
+                                    OpenChosenDocument);
+       },
        "Open Text Files", kDefaultTypes, "Text Files", true, ""},
       {"save as",
        [&] {
@@ -278,7 +282,7 @@ TEST_F(FilePrompts, PromptsOpenWhereTheirKindWasLastConfirmedKeptOnScreen) {
   EXPECT_EQ(view.rect.left, screenWidth - 35);
   EXPECT_EQ(view.rect.top, screenHeight - 35);
   answerer_.Run(LookAndCancel(view));
-  PromptOpenDocuments(frame_, IDS_OPEN_FILTERS, IDS_OPEN_TITLE, AppOptions);
+  PromptOpenDocuments(frame_, IDS_OPEN_FILTERS, IDS_OPEN_TITLE, AppOptions, OpenChosenDocument);
   EXPECT_EQ(view.rect.left, screenWidth - 35);
   answerer_.Run(LookAndCancel(view));
   lstrcpynA(name, "List1", sizeof name);

@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "harness/harness.h"
-#include "app/globals.h"
 #include "app/startup.h"
-#include "document/document_set.h"
+#include "base/globals.h"
+#include "docset/document_set.h"
+#include "harness/harness.h"
 #include "settings/options.h"
 #include "ui/message_dialogs.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "ui/help.h"
 #include "ui/help_file.h"
 #include "ui/help_window.h"

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "base/file_io.h"
 #include "document_fixture.h"
-#include "files/file_io.h"
 #include "files/insert_file.h"
 #include "files/line_format.h"
 #include "prompt_view.h"

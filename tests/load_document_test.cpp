@@ -1,8 +1,8 @@
 // Loading text files: conventions byte for byte, limits, access rules and failures.
 #include <string>
 
+#include "base/file_io.h"
 #include "document_fixture.h"
-#include "files/file_io.h"
 #include "files/line_format.h"
 #include "files/load_document.h"
 

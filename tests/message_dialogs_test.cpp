@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "ui/dialog_template.h"
 #include "ui/message_dialogs.h"
 #include "windows/splash.h"

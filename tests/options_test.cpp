@@ -1,7 +1,7 @@
 // The options record's defaults: the values every setting has before anything is stored.
 #include <cstring>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "harness/harness.h"
 #include "settings/options.h"
 

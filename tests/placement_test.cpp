@@ -3,6 +3,7 @@
 
 #include "app/frame.h"
 #include "app/tray.h"
+#include "settings/placement.h"
 #include "frame_fixture.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "document/document_set.h"
 #include "harness/harness.h"
+#include "settings/recent_files.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "document/document_set.h"
+#include "base/file_io.h"
+#include "docset/document_set.h"
 #include "document_fixture.h"
 #include "files/backup_name.h"
-#include "files/file_io.h"
 #include "files/line_format.h"
 #include "files/save_document.h"
 #include "prompt_view.h"

@@ -1,7 +1,7 @@
 // The save question when a changed document closes, and the reload and viewing commands.
 #include <string>
 
-#include "document/document_set.h"
+#include "docset/document_set.h"
 #include "document_fixture.h"
 #include "resources/resource.h"
 

@@ -5,7 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/globals.h"
+#include "base/globals.h"
+#include "ui/center_window.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
 #include "ui/strings.h"

@@ -5,14 +5,15 @@
 #include <iterator>
 
 #include "app/fonts.h"
-#include "app/frame.h"
-#include "app/globals.h"
+#include "app/frame_layout.h"
 #include "app/menu_state.h"
 #include "app/printer_setup.h"
 #include "app/toolbar.h"
 #include "app/tray.h"
+#include "base/globals.h"
+#include "docset/create_document.h"
+#include "docset/document_set.h"
 #include "document/doc_window.h"
-#include "document/document_set.h"
 #include "document/edit_control.h"
 #include "editing/clipboard.h"
 #include "editing/find_replace.h"
@@ -48,7 +49,7 @@ void OpenSheetAt(HWND frame, AppOptionsRecord& options, int page) {
 void OnOpen(HWND frame, UINT id, AppOptionsRecord& options) {
   BulkOperation = TRUE;
   SetStatus(id);
-  PromptOpenDocuments(frame, IDS_OPEN_FILTERS, IDS_OPEN_TITLE, options);
+  PromptOpenDocuments(frame, IDS_OPEN_FILTERS, IDS_OPEN_TITLE, options, OpenChosenDocument);
   BulkOperation = FALSE;
 }
 

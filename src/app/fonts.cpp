@@ -1,8 +1,8 @@
 // The Display Font and Printer Font commands.
 #include "app/fonts.h"
 
-#include "app/globals.h"
-#include "document/document_set.h"
+#include "base/globals.h"
+#include "docset/document_set.h"
 #include "document/edit_control.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"

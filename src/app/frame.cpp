@@ -7,12 +7,14 @@
 #include <string>
 
 #include "app/commands.h"
-#include "app/globals.h"
+#include "app/frame_layout.h"
 #include "app/menu_state.h"
 #include "app/single_instance.h"
 #include "app/toolbar.h"
 #include "app/tray.h"
-#include "document/document_set.h"
+#include "settings/placement.h"
+#include "base/globals.h"
+#include "docset/document_set.h"
 #include "editing/find_replace.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
@@ -24,16 +26,9 @@
 
 namespace {
 
-constexpr int kStatusPartFromRight0 = 80;  // part 0 ends 80 pixels before the right edge
-constexpr int kStatusPartFromRight1 = 20;  // the last 20 pixels stay free for the size grip
-
 AppOptionsRecord& OptionsOf(HWND frame) {
   auto* options = reinterpret_cast<AppOptionsRecord*>(GetWindowLongPtrA(frame, GWLP_USERDATA));
   return options ? *options : AppOptions;
-}
-
-bool IsShown(HWND window) {
-  return window && IsWindowVisible(window);
 }
 
 HWND CreateMdiClient(HWND frame) {
@@ -160,52 +155,6 @@ void OnOpenFileMessage(HWND frame) {
 }
 
 }  // namespace
-
-void LayoutFrame(HWND frame) {
-  RECT area;
-  GetClientRect(frame, &area);
-  const int width = area.right - area.left;
-
-  if (IsShown(ToolbarWindow)) {
-    SendMessageA(ToolbarWindow, TB_AUTOSIZE, 0, 0);
-    RECT bar;
-    GetWindowRect(ToolbarWindow, &bar);
-    area.top += bar.bottom - bar.top;
-  }
-  if (IsShown(StatusBar)) {
-    SendMessageA(StatusBar, WM_SIZE, 0, 0);  // the status window places itself at the bottom
-    RECT bar;
-    GetWindowRect(StatusBar, &bar);
-    int parts[2] = {width - kStatusPartFromRight0, width - kStatusPartFromRight1};
-    SendMessageA(StatusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-    area.bottom -= bar.bottom - bar.top;
-    SetStatus(60000);
-  }
-  if (MdiClient) {
-    const int height = area.bottom > area.top ? area.bottom - area.top : 0;
-    MoveWindow(MdiClient, 0, area.top, width, height, TRUE);
-  }
-}
-
-namespace {
-
-void ToggleBar(HWND frame, HWND bar, DWORD& shown) {
-  shown = !shown;
-  if (bar) ShowWindow(bar, shown ? SW_SHOW : SW_HIDE);
-  RECT client;
-  GetClientRect(frame, &client);
-  PostMessageA(frame, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-}
-
-}  // namespace
-
-void ToggleStatusBar(HWND frame, AppOptionsRecord& options) {
-  ToggleBar(frame, StatusBar, options.Status);
-}
-
-void ToggleToolbar(HWND frame, AppOptionsRecord& options) {
-  ToggleBar(frame, ToolbarWindow, options.ToolBar);
-}
 
 int ShutdownApplication(HWND frame, AppOptionsRecord& options) {
   if (!CloseAllDocuments(options)) return 0;

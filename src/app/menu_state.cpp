@@ -6,8 +6,8 @@
 
 #include <cstdio>
 
-#include "app/globals.h"
 #include "app/toolbar.h"
+#include "base/globals.h"
 #include "document/edit_control.h"
 #include "resources/resource.h"
 #include "ui/status.h"

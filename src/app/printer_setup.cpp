@@ -1,7 +1,7 @@
 // The Printer Setup command.
 #include "app/printer_setup.h"
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "resources/resource.h"
 #include "ui/status.h"
 

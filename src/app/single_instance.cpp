@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "app/command_line.h"
-#include "app/globals.h"
-#include "files/file_checks.h"
+#include "base/file_checks.h"
+#include "base/globals.h"
 
 namespace {
 

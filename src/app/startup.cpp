@@ -8,13 +8,17 @@
 
 #include "app/command_line.h"
 #include "app/frame.h"
-#include "app/globals.h"
+#include "app/frame_layout.h"
 #include "app/menu_state.h"
 #include "app/single_instance.h"
 #include "app/tray.h"
+#include "base/file_checks.h"
+#include "base/globals.h"
+#include "docset/create_document.h"
+#include "docset/doc_commands.h"
+#include "docset/document_set.h"
 #include "document/doc_window.h"
 #include "files/document_lists.h"
-#include "files/file_checks.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
 #include "windows/splash.h"
@@ -103,6 +107,25 @@ int InitGlobals(HINSTANCE instance) {
   return 1;
 }
 
+namespace {
+
+// The document window is a lower layer than the document set and the shell: it reaches them
+// through these.
+void ConnectDocumentWindows() {
+  DocWindowCallbacks callbacks;
+  callbacks.close = CloseDocument;
+  callbacks.command = RunDocumentCommand;
+  callbacks.afterMessage = [](AppOptionsRecord& options) {
+    RefreshCommandState(FrameWindow, options);
+  };
+  callbacks.layoutFrame = [] {
+    if (FrameWindow) LayoutFrame(FrameWindow);
+  };
+  SetDocWindowCallbacks(callbacks);
+}
+
+}  // namespace
+
 int InitApplication(AppOptionsRecord& options) {
   lstrcpynA(ProductKeyPath, kProductKey, sizeof ProductKeyPath);
 
@@ -114,6 +137,7 @@ int InitApplication(AppOptionsRecord& options) {
   (void)options;
 
   if (!RegisterFrameClass() || !RegisterDocumentClass()) return 0;
+  ConnectDocumentWindows();
 
   // The rich-edit library stays loaded for the life of the process.
   if (!LoadLibraryA(kRichEditLibrary)) {

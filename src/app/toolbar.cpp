@@ -3,9 +3,10 @@
 
 #include <cstdio>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "resources/resource.h"
 #include "ui/help.h"
+#include "ui/message_dialogs.h"
 #include "ui/status.h"
 #include "ui/strings.h"
 

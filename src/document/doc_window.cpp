@@ -1,4 +1,4 @@
-// The document window: creation, its window procedure, word wrap, title and context menu.
+// The document window: its making, its window procedure, word wrap, title and context menu.
 #include "document/doc_window.h"
 
 #include <commctrl.h>
@@ -6,24 +6,18 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 
-#include "app/frame.h"
-#include "app/globals.h"
-#include "app/menu_state.h"
-#include "document/doc_commands.h"
-#include "document/document_set.h"
+#include "base/globals.h"
 #include "document/edit_control.h"
-#include "files/file_checks.h"
-#include "files/load_document.h"
-#include "files/text_limits.h"
-#include "files/save_document.h"
+#include "document/text_limits.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
 #include "ui/strings.h"
 #include "ui/window_text.h"
 
 namespace {
+
+DocWindowCallbacks callbacks;
 
 constexpr DWORD kStyleWithoutWrap = 0x5030B1C4;
 constexpr DWORD kStyleWithWrap = 0x5020B144;
@@ -35,12 +29,10 @@ constexpr DWORD kEventMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS;  // 0
 HWND CreateEditControl(HWND document, int wrap) {
   RECT client;
   GetClientRect(document, &client);
-  HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "",
-                              (wrap ? kStyleWithWrap : kStyleWithoutWrap) & ~WS_VISIBLE, 0, 0,
-                              client.right,
-                              client.bottom, document,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditControlId)),
-                              AppInstance, nullptr);
+  HWND edit = CreateWindowExA(
+      WS_EX_CLIENTEDGE, "RichEdit", "", (wrap ? kStyleWithWrap : kStyleWithoutWrap) & ~WS_VISIBLE,
+      0, 0, client.right, client.bottom, document,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditControlId)), AppInstance, nullptr);
   if (!edit) return nullptr;
   SetEditFont(edit, DisplayFont ? DisplayFont : static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)));
   SetEditTextLimit(edit, static_cast<LONG>(kEditTextLimit));
@@ -54,13 +46,8 @@ void FillClientArea(HWND document, HWND edit) {
 }
 
 AppOptionsRecord& DocOptions(HWND document) {
-  auto* options =
-      reinterpret_cast<AppOptionsRecord*>(GetWindowLongPtrA(document, GWLP_USERDATA));
+  auto* options = reinterpret_cast<AppOptionsRecord*>(GetWindowLongPtrA(document, GWLP_USERDATA));
   return options ? *options : AppOptions;
-}
-
-void DestroyDocWindow(HWND document) {
-  SendMessageA(MdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
 }
 
 void MarkModified(HWND document) {
@@ -132,7 +119,7 @@ LRESULT HandleDocMessage(HWND document, UINT message, WPARAM wParam, LPARAM lPar
       OnActivate(reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_CLOSE:
-      CloseDocument(document, DocOptions(document));
+      if (callbacks.close) callbacks.close(document, DocOptions(document));
       return 0;
     case WM_DESTROY:
       if (ActiveDocWindow == document) ActiveDocWindow = nullptr;
@@ -150,7 +137,9 @@ LRESULT HandleDocMessage(HWND document, UINT message, WPARAM wParam, LPARAM lPar
         OnEditNotification(document, HIWORD(wParam));
         return 0;
       }
-      if (RunDocumentCommand(document, LOWORD(wParam), DocOptions(document))) return 0;
+      if (callbacks.command && callbacks.command(document, LOWORD(wParam), DocOptions(document))) {
+        return 0;
+      }
       break;
     default:
       break;
@@ -160,36 +149,17 @@ LRESULT HandleDocMessage(HWND document, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-LONG GetDocWord(HWND document, DocWord word) {
-  return document ? GetWindowLongA(document, word) : 0;
-}
-
-void SetDocWord(HWND document, DocWord word, LONG value) {
-  if (document) SetWindowLongA(document, word, value);
+void SetDocWindowCallbacks(const DocWindowCallbacks& handlers) {
+  callbacks = handlers;
 }
 
 LRESULT CALLBACK DocWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = HandleDocMessage(window, message, wParam, lParam);
-  RefreshCommandState(FrameWindow, DocOptions(window));
+  if (callbacks.afterMessage) callbacks.afterMessage(DocOptions(window));
   return result;
 }
 
-HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
-                     AppOptionsRecord& options) {
-  // Every document path is a full one from here on: a relative name would be resolved again
-  // at each save, against whatever folder a file prompt made current meanwhile. A path that
-  // does not fit the title is refused, never cut to another file's name.
-  const bool named = fileName && *fileName;
-  char path[kPathCapacity] = "";
-  if (named) {
-    const std::string full = FullPathOf(fileName);
-    if (full.size() >= sizeof path) {
-      ShowMessage(owner, IDS_APPNAME, IDS_PATH_TOO_LONG, full.c_str());
-      return nullptr;
-    }
-    lstrcpynA(path, full.c_str(), sizeof path);
-  }
-
+HWND MakeDocWindow(HWND owner, const char* path, AppOptionsRecord& options) {
   MDICREATESTRUCTA create = {};
   create.szClass = MAKEINTATOM(kDocWindowClass);
   create.szTitle = "";
@@ -204,7 +174,7 @@ HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
   }
   SetWindowLongPtrA(document, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&options));
 
-  if (named) {
+  if (path && *path) {
     SetWindowTextById(document, IDS_TITLE_FORMAT, path);
   } else {
     SetWindowTextById(document, IDS_UNTITLED, ++UntitledCounter);
@@ -225,29 +195,20 @@ HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
   }
   ApplyEditBackground(edit, options.LtGray);
   SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
+  return document;
+}
 
-  if (named && !openReadOnly && lstrcmpiA(path, IniPath) == 0) {
-    if (!AskYesNo(document, 1, IDS_APPNAME, IDS_ASK_INI_READONLY, path)) {
-      DestroyDocWindow(document);
-      return nullptr;
-    }
-    openReadOnly = 1;
-  }
-  if (named) {
-    if (!LoadDocumentFile(document, path, openReadOnly, options)) {
-      DestroyDocWindow(document);
-      return nullptr;
-    }
-    if (!options.SysEditRequested) lstrcpynA(options.FileSpec, path, sizeof options.FileSpec);
-    edit = DocEditControl(document);
-  }
-
+void ShowDocWindow(HWND document) {
+  HWND edit = DocEditControl(document);
   ShowWindow(document, SW_SHOW);
   ShowWindow(edit, SW_SHOW);
   SendMessageA(edit, EM_SETEVENTMASK, 0, kEventMask);
   SetEditSelection(edit, 0, 0);
   UpdateLineIndicator(edit);
-  return document;
+}
+
+void DestroyDocWindow(HWND document) {
+  SendMessageA(MdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
 }
 
 HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length, int ltGray) {
@@ -287,7 +248,7 @@ int ToggleWordWrap(HWND document, int wrap, AppOptionsRecord& options) {
   HWND edit = ReplaceEditControl(document, wrap, text.data(), length, options.LtGray);
   text.Reset();
   if (!edit) return 0;
-  if (FrameWindow) LayoutFrame(FrameWindow);
+  if (callbacks.layoutFrame) callbacks.layoutFrame();
   SetDocWord(document, kWrapWord, wrap ? 1 : 0);
   SetEditSelection(edit, 0, 0);
   UpdateLineIndicator(edit);

@@ -4,28 +4,26 @@
 
 #include <cstddef>
 
+#include "document/doc_words.h"
 #include "settings/options.h"
 
-constexpr ATOM kDocWindowClass = 1000;  // an integer class name, not a string
-constexpr int kDocWindowWords = 24;
-constexpr int kEditControlId = 4000;
-
-// Byte offsets of the six 32-bit window words.
-enum DocWord : int {
-  kEditWord = 0,        // the rich-edit control
-  kModifiedWord = 4,    // 1 once the text changed since it was loaded or saved
-  kWrapWord = 8,        // 1 when lines wrap at the window edge
-  kViewingWord = 12,    // 1 when the document is only viewed (read-only)
-  kSavedWord = 16,      // 1 when the document belongs to a file on disk
-  kLineFormatWord = 20  // the file's line-end convention (files/line_format.h)
+// What the document window asks of the layers above it, which register these at start-up:
+// closing (the save question), the forwarded commands, the menu refresh after every message and
+// the frame's layout after a word-wrap switch.
+struct DocWindowCallbacks {
+  int (*close)(HWND document, AppOptionsRecord& options) = nullptr;
+  bool (*command)(HWND document, UINT id, AppOptionsRecord& options) = nullptr;
+  void (*afterMessage)(AppOptionsRecord& options) = nullptr;
+  void (*layoutFrame)() = nullptr;
 };
+void SetDocWindowCallbacks(const DocWindowCallbacks& callbacks);
 
-LONG GetDocWord(HWND document, DocWord word);
-void SetDocWord(HWND document, DocWord word, LONG value);
-
-// Creates an untitled document (null or empty name) or one for a file; null after a reported
-// failure.
-HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly, AppOptionsRecord& options);
+// Makes a hidden document window titled `path` (null or empty: "New%d" with the next number),
+// with its edit control and window words, working on `options`; null after its message.
+HWND MakeDocWindow(HWND owner, const char* path, AppOptionsRecord& options);
+// Shows a made document with the caret at the start and its line in the status bar.
+void ShowDocWindow(HWND document);
+void DestroyDocWindow(HWND document);
 
 // The document window procedure.
 LRESULT CALLBACK DocWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,7 +5,9 @@
 
 #include <cstring>
 
-#include "document/doc_window.h"
+#include "document/doc_words.h"
+#include "resources/resource.h"
+#include "ui/message_dialogs.h"
 
 HWND DocEditControl(HWND document) {
   // Window words are 32 bits; window handles fit in them on 64-bit Windows too.
@@ -111,4 +113,21 @@ int SetEditText(HWND edit, const char* text, size_t length) {
   EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, ReadStreamSource};
   SendMessageA(edit, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
   return stream.dwError == 0;
+}
+
+GlobalBlock GetEditorText(HWND edit, DWORD* length) {
+  *length = 0;
+  const LRESULT textLength = edit ? SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0) : 0;
+  const size_t size = static_cast<size_t>(textLength > 0 ? textLength : 0) + 16;
+  GlobalBlock text = GlobalBlock::Allocate(size);
+  if (!text) {
+    ShowMessage(GetParent(edit), IDS_APPNAME, 60008, "text buffer", static_cast<int>(size));
+    return text;
+  }
+  if (textLength > 0) {
+    TEXTRANGEA range = {{0, static_cast<LONG>(textLength)}, text.data()};
+    const LRESULT copied = SendMessageA(edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    *length = static_cast<DWORD>(copied > 0 ? copied : 0);
+  }
+  return text;
 }

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "ui/global_block.h"
+
 // The edit control of a document window (window word 0), or null.
 HWND DocEditControl(HWND document);
 
@@ -24,3 +26,7 @@ LRESULT SetEditFont(HWND edit, HFONT font);
 // for a large text, with the same result. The control's limit is raised when the text would
 // not fit it, so no byte is ever cut off.
 int SetEditText(HWND edit, const char* text, size_t length);
+
+// The control's whole text, NUL-terminated, in a block of (length + 16) bytes; an empty block
+// after reporting a failed allocation.
+GlobalBlock GetEditorText(HWND edit, DWORD* length);

@@ -7,16 +7,14 @@
 
 #include <cstring>
 
-#include "app/globals.h"
-#include "app/tray.h"
+#include "base/globals.h"
 #include "document/doc_window.h"
-#include "document/document_set.h"
 #include "files/prompt_text.h"
 #include "resources/resource.h"
+#include "settings/placement.h"
 #include "ui/global_block.h"
 #include "ui/message_dialogs.h"
 #include "ui/strings.h"
-#include "windows/splash.h"
 
 namespace {
 
@@ -166,12 +164,6 @@ void Append(char* buffer, size_t capacity, const char* text) {
   lstrcpynA(buffer + used, text, static_cast<int>(capacity - used));
 }
 
-// A file chosen in the Open prompt: brought forward when already open, else opened.
-bool OpenChosenFile(HWND frame, const char* path, DWORD readOnly, AppOptionsRecord& options) {
-  if (FindOpenDocument(path)) return false;
-  return CreateDocWindow(frame, path, readOnly ? 1 : 0, options) != nullptr;
-}
-
 }  // namespace
 
 int BuildFilterList(const AppOptionsRecord& options, char (&list)[kFilterListCapacity],
@@ -189,7 +181,8 @@ int BuildFilterList(const AppOptionsRecord& options, char (&list)[kFilterListCap
   return 1;
 }
 
-int PromptOpenDocuments(HWND frame, UINT filterListId, UINT titleId, AppOptionsRecord& options) {
+int PromptOpenDocuments(HWND frame, UINT filterListId, UINT titleId, AppOptionsRecord& options,
+                        OpenChosenFile open) {
   char types[kFilterListCapacity];
   if (!BuildFilterList(options, types, filterListId)) return 0;
   GlobalBlock selection = GlobalBlock::Allocate(kOpenSelectionCapacity);
@@ -212,7 +205,7 @@ int PromptOpenDocuments(HWND frame, UINT filterListId, UINT titleId, AppOptionsR
 
   int opened = 0;
   ForEachSelectedPath(selection.data(), selection.size(), [&](const char* path) {
-    if (OpenChosenFile(frame, path, readOnly, options)) ++opened;
+    if (open(frame, path, readOnly != 0, options)) ++opened;
   });
   return opened > 0;
 }

@@ -17,7 +17,11 @@ int BuildFilterList(const AppOptionsRecord& options, char (&list)[kFilterListCap
 // Open (102): the prompt with multiple selection, then every chosen file opened (for viewing
 // when the read-only box was checked); a file already open is brought forward with a beep.
 // Non-zero when at least one new document was opened.
-int PromptOpenDocuments(HWND frame, UINT filterListId, UINT titleId, AppOptionsRecord& options);
+// `open` opens one chosen file and says whether a new document came of it.
+using OpenChosenFile = bool (*)(HWND frame, const char* path, bool readOnly,
+                                AppOptionsRecord& options);
+int PromptOpenDocuments(HWND frame, UINT filterListId, UINT titleId, AppOptionsRecord& options,
+                        OpenChosenFile open);
 
 // Each prompt below returns non-zero when the user confirmed and 0 on Cancel. `name` holds the
 // initial name going in and the chosen path coming out.

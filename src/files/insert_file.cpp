@@ -2,12 +2,12 @@
 // convention to the editor's CR LF, and put in place of the selection as one undoable edit.
 #include "files/insert_file.h"
 
+#include "base/file_checks.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
-#include "files/file_checks.h"
+#include "document/text_limits.h"
 #include "files/file_prompts.h"
 #include "files/read_text_file.h"
-#include "files/text_limits.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"

@@ -2,13 +2,13 @@
 // control.
 #include "files/load_document.h"
 
+#include "base/file_checks.h"
 #include "document/doc_window.h"
-#include "document/document_set.h"
 #include "document/edit_control.h"
-#include "files/file_checks.h"
+#include "document/text_limits.h"
 #include "files/read_text_file.h"
-#include "files/text_limits.h"
 #include "resources/resource.h"
+#include "settings/recent_files.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
 #include "ui/wait_cursor.h"

@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "files/file_io.h"
+#include "base/file_io.h"
+#include "document/text_limits.h"
 #include "files/line_format.h"
-#include "files/text_limits.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
@@ -38,8 +38,8 @@ ReadFailure ReadSteps(const char* path, bool forWriting, TextFileContents& conte
   char* text = contents.text.data();
   text[read] = '\0';
   contents.format = DetectLineFormatOf(text);
-  contents.length = static_cast<DWORD>(
-      ConvertToEditorBytesInPlace(text, std::strlen(text), contents.format));
+  contents.length =
+      static_cast<DWORD>(ConvertToEditorBytesInPlace(text, std::strlen(text), contents.format));
   return {};
 }
 
@@ -63,8 +63,7 @@ int ReadTextFile(HWND owner, const char* path, bool forWriting, TextFileContents
       return ShowMessage(owner, IDS_APPNAME, 60022, path, SizeForMessage(failure.size));
     case 60008:
       contents.text.Reset();
-      return ShowMessage(owner, IDS_APPNAME, 60008, "text buffer",
-                         static_cast<int>(failure.size));
+      return ShowMessage(owner, IDS_APPNAME, 60008, "text buffer", static_cast<int>(failure.size));
     default:
       contents.text.Reset();
       return ShowMessage(owner, kFileIoErrorTitle, failure.message, path,

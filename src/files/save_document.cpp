@@ -6,16 +6,16 @@
 
 #include <cstring>
 
+#include "base/file_checks.h"
+#include "base/file_io.h"
 #include "document/doc_window.h"
-#include "document/document_set.h"
 #include "document/edit_control.h"
 #include "files/backup_name.h"
-#include "files/file_checks.h"
-#include "files/file_io.h"
 #include "files/file_prompts.h"
 #include "files/line_format.h"
 #include "files/prompt_text.h"
 #include "resources/resource.h"
+#include "settings/recent_files.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
 #include "ui/strings.h"
@@ -76,23 +76,6 @@ int ReportWriteFailure(HWND owner, WriteFailure failure, const char* path, DWORD
 }
 
 }  // namespace
-
-GlobalBlock GetEditorText(HWND edit, DWORD* length) {
-  *length = 0;
-  const LRESULT textLength = edit ? SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0) : 0;
-  const size_t size = static_cast<size_t>(textLength > 0 ? textLength : 0) + 16;
-  GlobalBlock text = GlobalBlock::Allocate(size);
-  if (!text) {
-    ShowMessage(GetParent(edit), IDS_APPNAME, 60008, "text buffer", static_cast<int>(size));
-    return text;
-  }
-  if (textLength > 0) {
-    TEXTRANGEA range = {{0, static_cast<LONG>(textLength)}, text.data()};
-    const LRESULT copied = SendMessageA(edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    *length = static_cast<DWORD>(copied > 0 ? copied : 0);
-  }
-  return text;
-}
 
 DWORD ConvertToFileText(HWND document, char* text) {
   return ConvertToFileText(document, text, static_cast<DWORD>(std::strlen(text)));

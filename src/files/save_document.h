@@ -16,9 +16,6 @@ int SaveSelectionAs(HWND document, AppOptionsRecord& options);
 int MakeBackupFile(const char* path);
 // Creates (or truncates) the file and writes `length` bytes of `data` (none: only creates).
 int WriteWholeFile(HWND owner, const char* path, const char* data, DWORD length);
-// The control's whole text, NUL-terminated, in a block of (length + 16) bytes; an empty block
-// after reporting a failed allocation.
-GlobalBlock GetEditorText(HWND edit, DWORD* length);
 // Converts editor text in place to the document's line-end convention; returns the new length.
 // The bytes after the new end, up to the old one, become NULs.
 DWORD ConvertToFileText(HWND document, char* text);

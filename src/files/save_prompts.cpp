@@ -3,10 +3,10 @@
 
 #include <richedit.h>
 
-#include "app/globals.h"
+#include "base/file_checks.h"
+#include "base/globals.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
-#include "files/file_checks.h"
 #include "files/load_document.h"
 #include "files/save_document.h"
 #include "resources/resource.h"
@@ -72,7 +72,8 @@ int ToggleViewing(HWND document, AppOptionsRecord& options) {
     SetDocWord(document, kViewingWord, 1);
     return 1;
   }
-  if (lstrcmpiA(name, IniPath) == 0) return ShowMessage(document, IDS_APPNAME, IDS_INI_IN_USE, name);
+  if (lstrcmpiA(name, IniPath) == 0)
+    return ShowMessage(document, IDS_APPNAME, IDS_INI_IN_USE, name);
   if (!IsFileWritable(name)) return ShowMessage(document, IDS_APPNAME, 60023, name);
   SetStatus(60077, name);
   SendMessageA(edit, EM_SETREADONLY, FALSE, 0);
@@ -84,8 +85,9 @@ int DuplicateDocument(HWND document, AppOptionsRecord& options) {
   DWORD length = 0;
   GlobalBlock text = GetEditorText(DocEditControl(document), &length);
   if (!text) return 0;
-  HWND copy = CreateDocWindow(FrameWindow, nullptr, 0, options);
+  HWND copy = MakeDocWindow(FrameWindow, nullptr, options);
   if (!copy) return 0;
+  ShowDocWindow(copy);
   HWND edit = DocEditControl(copy);
   SetEditText(edit, text.data(), length);
   SetEditSelection(edit, 0, 0);

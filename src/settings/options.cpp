@@ -4,8 +4,9 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "resources/resource.h"
+#include "ui/message_dialogs.h"
 #include "ui/status.h"
 #include "ui/strings.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "ui/help_file.h"
 #include "ui/help_window.h"
 #include "ui/message_dialogs.h"

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/globals.h"
+#include "base/globals.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/globals.h"
+#include "base/globals.h"
 #include "ui/help_text_view.h"
 #include "ui/message_dialogs.h"
 

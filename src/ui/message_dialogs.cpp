@@ -6,11 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/globals.h"
+#include "base/globals.h"
+#include "ui/center_window.h"
 #include "ui/dialog_template.h"
 #include "ui/strings.h"
-#include "ui/window_text.h"
-#include "windows/splash.h"
 
 BOOL BeepFlag = 1;
 
@@ -231,6 +230,14 @@ int AskSaveChanges(HWND owner, const char* format, ...) {
       RunMessageDialog(owner, {MessageKind::SaveChanges, "File Modified", text, 0});
   // A question that could not be shown counts as Cancel: the document and its edits stay.
   return answer == IDYES || answer == IDNO ? static_cast<int>(answer) : IDCANCEL;
+}
+
+int GetString(char* buffer, UINT id) {
+  const int length = LookUpString(buffer, id);
+  if (length > 0) return length;
+  const int code = static_cast<int>(GetLastError());
+  ShowErrorText("GetString(LoadString): Cannot load string resource (ID:%u)\r\rCode %d", id, code);
+  return 0;
 }
 
 int BeepAndFail() {

@@ -18,6 +18,10 @@ int AskYesNo(HWND owner, int defaultIsYes, UINT titleId, UINT messageId, ...);
 // The three-way "File Modified" question: IDYES, IDNO or IDCANCEL.
 int AskSaveChanges(HWND owner, const char* format, ...) NORVEL_PRINTF(2, 3);
 
+// Copies text `id` into `buffer` (kStringCapacity characters); returns its length, or 0 after
+// showing the missing-resource error.
+int GetString(char* buffer, UINT id);
+
 // Sounds the asterisk beep whatever the sound flag says; returns 0.
 int BeepAndFail();
 

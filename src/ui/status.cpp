@@ -6,7 +6,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "app/globals.h"
+#include "base/globals.h"
+#include "ui/message_dialogs.h"
 #include "ui/strings.h"
 
 void SetStatus(UINT id, ...) {

@@ -3,8 +3,7 @@
 
 #include <cstring>
 
-#include "app/globals.h"
-#include "ui/message_dialogs.h"
+#include "base/globals.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ HINSTANCE ResourceModule() {
 
 }  // namespace
 
-int GetString(char* buffer, UINT id) {
+int LookUpString(char* buffer, UINT id) {
   if (!buffer) return 0;
   if (const char* text = MessageTableText(id)) {
     const size_t length = strlen(text);
@@ -26,9 +25,5 @@ int GetString(char* buffer, UINT id) {
     return static_cast<int>(copied);
   }
   buffer[0] = '\0';
-  const int length = LoadStringA(ResourceModule(), id, buffer, kStringCapacity);
-  if (length > 0) return length;
-  const int code = static_cast<int>(GetLastError());
-  ShowErrorText("GetString(LoadString): Cannot load string resource (ID:%u)\r\rCode %d", id, code);
-  return 0;
+  return LoadStringA(ResourceModule(), id, buffer, kStringCapacity);
 }

@@ -8,9 +8,10 @@ constexpr UINT kMessageTableFirst = 60000;
 constexpr UINT kMessageTableLast = 60107;
 constexpr UINT kFileIoErrorTitle = 60020;  // "File I/O Error", the title of file failures
 
-// Copies text `id` into `buffer` (kStringCapacity characters); returns its length, or 0 after
-// showing the missing-resource error.
-int GetString(char* buffer, UINT id);
+// Copies text `id` into `buffer` (kStringCapacity characters); returns its length, or 0 with
+// the system's code in GetLastError() (GetString, which reports the failure, is the message
+// dialogs' business, since the report is one).
+int LookUpString(char* buffer, UINT id);
 
 // The built-in text of a message table id, or null outside 60000-60107.
 const char* MessageTableText(UINT id);

@@ -2,8 +2,6 @@
 #pragma once
 #include <windows.h>
 
-extern HWND SplashWindow;  // the splash box while it is shown, null otherwise
+#include "base/globals.h"  // SplashWindow, CloseSplash
 
 int ShowSplash(HWND owner);
-// Destroys the splash box if it is shown; called before every dialog of the program.
-void CloseSplash();

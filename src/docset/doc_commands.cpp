@@ -1,8 +1,8 @@
 // The commands the frame forwards to the active document: one line per command id or range.
-#include "document/doc_commands.h"
+#include "docset/doc_commands.h"
 
+#include "docset/document_set.h"
 #include "document/doc_window.h"
-#include "document/document_set.h"
 #include "document/edit_control.h"
 #include "editing/edit_commands.h"
 #include "editing/sort_selection.h"

@@ -1,5 +1,5 @@
 // Questions about files on disk that open nothing.
-#include "files/file_checks.h"
+#include "base/file_checks.h"
 
 #include <windows.h>
 

@@ -15,10 +15,11 @@ HWND FindOpenDocument(const char* name);
 // Opens or activates the named file: a second instance's command line (quotes dropped).
 int OpenNamedFile(HWND frame, const char* name, AppOptionsRecord& options);
 int OpenDroppedFiles(HWND frame, HDROP drop, AppOptionsRecord& options);
+// A file chosen in the Open prompt: brought forward when already open, else opened (for
+// viewing when `readOnly`). True when a new document came of it.
+bool OpenChosenDocument(HWND frame, const char* path, bool readOnly, AppOptionsRecord& options);
 // 1 when the document closed, 0 when the user kept it.
 int CloseDocument(HWND document, AppOptionsRecord& options);
 // 1 when every document closed, 0 when one refused.
 int CloseAllDocuments(AppOptionsRecord& options);
 int SaveAllDocuments(AppOptionsRecord& options);
-// Puts the name at the top of the recent-file list.
-void AddRecentFile(const char* name, AppOptionsRecord& options);

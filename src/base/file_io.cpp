@@ -1,5 +1,5 @@
 // Every file access of the program goes through here (see file_io.h).
-#include "files/file_io.h"
+#include "base/file_io.h"
 
 #include <utility>
 

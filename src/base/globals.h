@@ -1,4 +1,4 @@
-// Process-wide state of the shell: one instance each, set up at start-up and read everywhere.
+// Process-wide state: one instance each, set up at start-up and read everywhere.
 #pragma once
 #include <windows.h>
 #include <commdlg.h>
@@ -9,6 +9,7 @@ extern HWND MdiClient;               // the "mdiclient" child of the frame
 extern HWND StatusBar;               // null when creation failed
 extern HWND ToolbarWindow;           // null when creation failed
 extern HACCEL Accelerators;          // accelerator table 1000
+extern HWND SplashWindow;            // the splash box while it is shown, null otherwise
 extern HWND FindReplaceDialog;       // the modeless find/replace dialog, null when closed
 extern HWND ActiveDocWindow;         // the active document window, null when none
 extern BOOL BulkOperation;           // set while many documents open or close in one operation
@@ -31,3 +32,6 @@ constexpr const char* kProductName = "Norvel";
 // Private frame messages.
 constexpr UINT TrayMessage = WM_APP + 200;      // tray icon callback
 constexpr UINT OpenFileMessage = WM_APP + 300;  // open the frame's pending hand-overs
+
+// Destroys the splash box if it is shown; called before every dialog of the program.
+void CloseSplash();

@@ -1,15 +1,16 @@
 // The set of open documents: finding, opening by name or drop, closing, saving all, and the
 // recent-file list.
-#include "document/document_set.h"
+#include "docset/document_set.h"
 
 #include <commctrl.h>
 
 #include <cstring>
 #include <string>
 
-#include "app/globals.h"
+#include "base/file_checks.h"
+#include "base/globals.h"
+#include "docset/create_document.h"
 #include "document/doc_window.h"
-#include "files/file_checks.h"
 #include "files/save_prompts.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
@@ -74,6 +75,11 @@ int OpenNamedFile(HWND frame, const char* name, AppOptionsRecord& options) {
   return OpenOrActivate(frame, unquoted.c_str(), options);
 }
 
+bool OpenChosenDocument(HWND frame, const char* path, bool readOnly, AppOptionsRecord& options) {
+  if (FindOpenDocument(path)) return false;
+  return CreateDocWindow(frame, path, readOnly ? 1 : 0, options) != nullptr;
+}
+
 int OpenDroppedFiles(HWND frame, HDROP drop, AppOptionsRecord& options) {
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
@@ -111,20 +117,4 @@ int SaveAllDocuments(AppOptionsRecord& options) {
     if (GetDocWord(document, kModifiedWord)) SaveOrSaveAs(document, options);
   });
   return 1;
-}
-
-void AddRecentFile(const char* name, AppOptionsRecord& options) {
-  // The name may be one of the slots themselves: copy it before anything moves.
-  char entry[kPathCapacity];
-  lstrcpynA(entry, name, sizeof entry);
-  auto& slots = options.RecentFiles;
-  int match = kListSlots - 1;  // no match: the ninth entry is dropped
-  for (int i = 0; i < kListSlots; ++i) {
-    if (lstrcmpiA(slots[i], entry) == 0) {
-      match = i;
-      break;
-    }
-  }
-  for (int i = match; i > 0; --i) std::memcpy(slots[i], slots[i - 1], sizeof slots[i]);
-  lstrcpynA(slots[0], entry, sizeof slots[0]);
 }

@@ -1,5 +1,5 @@
-// The shell's process-wide state.
-#include "app/globals.h"
+// The program's process-wide state.
+#include "base/globals.h"
 
 HINSTANCE AppInstance = nullptr;
 HWND FrameWindow = nullptr;
@@ -7,6 +7,7 @@ HWND MdiClient = nullptr;
 HWND StatusBar = nullptr;
 HWND ToolbarWindow = nullptr;
 HACCEL Accelerators = nullptr;
+HWND SplashWindow = nullptr;
 HWND FindReplaceDialog = nullptr;
 HWND ActiveDocWindow = nullptr;
 BOOL BulkOperation = FALSE;
@@ -21,3 +22,8 @@ char ProductKeyPath[256] = "";
 unsigned UntitledCounter = 0;
 DWORD ToolbarStyle = 0;
 DWORD StatusBarStyle = 0;
+
+void CloseSplash() {
+  if (SplashWindow && IsWindow(SplashWindow)) DestroyWindow(SplashWindow);
+  SplashWindow = nullptr;
+}

@@ -1,0 +1,8 @@
+// The recent-file list of the options record: nine paths, the newest first.
+#pragma once
+
+#include "settings/options.h"
+
+// Puts the name at the top of the recent-file list; an entry of the same name (ignoring case)
+// moves up, otherwise the ninth is dropped.
+void AddRecentFile(const char* name, AppOptionsRecord& options);

@@ -34,7 +34,12 @@ class RefuseEditControls {
   HHOOK hook_;
 };
 
-const char kPathTooLong[] = "\r\rThis path is too long to open";
+// The message for a path of more than 255 characters, which shows its start and its end.
+std::string TooLongMessage(const std::string& path) {
+  return "File: " + path.substr(0, 160) + "..." + path.substr(path.size() - 100) +
+         "\r\rThis path is too long to open\rNorvel opens files whose full path has at most 255 "
+         "characters.";
+}
 
 TEST_F(SafetyTest, AControlThatCannotBeMadeLeavesTheDocumentAndItsText) {
   const struct {
@@ -111,7 +116,7 @@ TEST_F(SafetyTest, APathThatDoesNotFitIsRefusedAndNothingOpens) {
     open();
     PumpMessages();
     ASSERT_EQ(answerer.Count(), 1u);
-    EXPECT_EQ(answerer.Last().ControlText(101).rfind("File: " + longPath + kPathTooLong, 0), 0u);
+    EXPECT_EQ(answerer.Last().ControlText(101), TooLongMessage(longPath));
     EXPECT_EQ(DocumentCount(), 0);
   }
 }
@@ -232,14 +237,29 @@ TEST_F(SafetyTest, HandOversWaitInTheFramesQueueAndNoMessageCarriesAPointer) {
   PumpMessages();
   EXPECT_EQ(DocumentCount(), 0);
 
+  // Another program's data is left alone.
+  char other[] = "something";
+  COPYDATASTRUCT data = {1, sizeof other, other};
+  EXPECT_FALSE(SendMessageA(frame_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
+
   const std::string path = folder_.Write("handed.txt", "h");
-  COPYDATASTRUCT data = {0x4E4F5256, static_cast<DWORD>(path.size()),
-                         const_cast<char*>(path.data())};  // not terminated
+  data = {0x4E4F5256, static_cast<DWORD>(path.size()), const_cast<char*>(path.data())};
   EXPECT_TRUE(SendMessageA(frame_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
-  EXPECT_EQ(DocumentCount(), 0);  // opened only once the sender is released
+  EXPECT_EQ(DocumentCount(), 0);  // not terminated, and opened once the sender is released
   PumpMessages();
   ASSERT_EQ(DocumentCount(), 1);
   EXPECT_EQ(Title(ActiveDocWindow), path);
+
+  // A huge one is cut, never overrun, and refused as too long.
+  std::string huge(5000, 'x');
+  data = {0x4E4F5256, static_cast<DWORD>(huge.size()), huge.data()};
+  DialogAnswerer answerer;
+  answerer.PressButton(IDOK);
+  SendMessageA(frame_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+  PumpMessages();
+  ASSERT_EQ(answerer.Count(), 1u);
+  EXPECT_EQ(answerer.Last().ControlText(101), TooLongMessage(std::string(4095, 'x')));
+  EXPECT_EQ(DocumentCount(), 1);
 }
 
 }  // namespace

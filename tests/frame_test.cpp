@@ -305,44 +305,4 @@ TEST_F(FrameTest, AFailedClassRegistrationShowsItsMessage) {
             "\rError detected creating NorvelAppClass window class\r\rCode 1410");
 }
 
-// Sees the OpenFileMessage that a hand-over becomes.
-std::string openedName;
-WNDPROC originalFrameProc = nullptr;
-LRESULT CALLBACK RecordingFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == OpenFileMessage) {
-    openedName = reinterpret_cast<const char*>(lParam);
-    return 0;
-  }
-  return CallWindowProcA(originalFrameProc, window, message, wParam, lParam);
-}
-
-TEST_F(FrameTest, AHandOverBecomesOpenFileMessageWithTheTextItself) {
-  ASSERT_NE(StartFrame(), nullptr);
-  openedName = "untouched";
-  originalFrameProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(frame_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingFrameProc)));
-
-  // Not a hand-over: another program's data is left alone.
-  char other[] = "something";
-  COPYDATASTRUCT data = {1, sizeof other, other};
-  EXPECT_EQ(SendMessageA(frame_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), FALSE);
-  EXPECT_EQ(openedName, "untouched");
-
-  // The sender's block need not be terminated, and a long one is cut, never overrun.
-  std::string text = "c:\\docs\\100% done.txt";
-  data = {kHandOverTag, static_cast<DWORD>(text.size()), text.data()};
-  EXPECT_EQ(SendMessageA(frame_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), TRUE);
-  EXPECT_EQ(openedName, "untouched");  // opened after the sender is released
-  PumpMessages();
-  EXPECT_EQ(openedName, text);
-
-  std::string huge(5000, 'x');
-  data = {kHandOverTag, static_cast<DWORD>(huge.size()), huge.data()};
-  SendMessageA(frame_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
-  PumpMessages();
-  EXPECT_EQ(openedName, std::string(MAX_PATH, 'x'));
-
-  SetWindowLongPtrA(frame_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalFrameProc));
-}
-
 }  // namespace

@@ -281,7 +281,7 @@ TEST_F(MessageDialogs, TemplateAllocationFailureShowsTheSystemBox) {
     int result;
   } const cases[] = {
       // A save question that cannot be asked counts as No.
-      {[](HWND owner) { return AskSaveChanges(owner, "lost"); }, IDNO},
+      {[](HWND owner) { return AskSaveChanges(owner, "lost"); }, IDCANCEL},
   };
   for (const Case& c : cases) {
     HICON icon = nullptr;

@@ -67,7 +67,7 @@ int ParseCommandLine(const char* commandLine, AppOptionsRecord& options) {
       OpenOptionsSheet(nullptr, options, kExplorerPage);
       break;
     case CommandLineRequest::TooLong:
-      ShowMessage(nullptr, IDS_APPNAME, IDS_PATH_TOO_LONG, commandLine);
+      ShowPathTooLong(nullptr, WithoutQuotes(commandLine, std::string::npos));
       break;
     default:
       break;

@@ -17,7 +17,7 @@ HWND CreateDocWindow(HWND owner, const char* fileName, int openReadOnly,
   if (named) {
     const std::string full = FullPathOf(fileName);
     if (full.size() >= sizeof path) {
-      ShowMessage(owner, IDS_APPNAME, IDS_PATH_TOO_LONG, full.c_str());
+      ShowPathTooLong(owner, full);
       return nullptr;
     }
     lstrcpynA(path, full.c_str(), sizeof path);

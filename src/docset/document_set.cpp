@@ -59,7 +59,7 @@ namespace {
 int OpenOrActivate(HWND frame, const char* name, AppOptionsRecord& options) {
   const std::string path = FullPathOf(name);
   if (path.size() >= kPathCapacity) {
-    return ShowMessage(frame, IDS_APPNAME, IDS_PATH_TOO_LONG, path.c_str());
+    return ShowPathTooLong(frame, path);
   }
   if (FindOpenDocument(path.c_str())) return 1;
   return CreateDocWindow(frame, path.c_str(), 0, options) != nullptr;

@@ -8,6 +8,7 @@
 
 #include "base/globals.h"
 #include "ui/center_window.h"
+#include "resources/resource.h"
 #include "ui/dialog_template.h"
 #include "ui/strings.h"
 
@@ -233,11 +234,22 @@ int AskSaveChanges(HWND owner, const char* format, ...) {
 }
 
 int GetString(char* buffer, UINT id) {
+  if (!buffer) return 0;
   const int length = LookUpString(buffer, id);
   if (length > 0) return length;
   const int code = static_cast<int>(GetLastError());
   ShowErrorText("GetString(LoadString): Cannot load string resource (ID:%u)\r\rCode %d", id, code);
   return 0;
+}
+
+int ShowPathTooLong(HWND owner, const std::string& path) {
+  // The whole path may not fit the message: its start and its end say which one it is.
+  constexpr size_t kHead = 160;
+  constexpr size_t kTail = 100;
+  const std::string shown = path.size() <= kHead + kTail + 3
+                                ? path
+                                : path.substr(0, kHead) + "..." + path.substr(path.size() - kTail);
+  return ShowMessage(owner, IDS_APPNAME, IDS_PATH_TOO_LONG, shown.c_str());
 }
 
 int BeepAndFail() {

@@ -2,6 +2,9 @@
 // in-memory templates. Error and notice calls return 0 so a caller can return their result.
 #pragma once
 #include <windows.h>
+
+#include <string>
+
 #include "ui/format_check.h"
 
 constexpr int kMessageCapacity = 512;  // a formatted message: 511 characters and the terminator
@@ -21,6 +24,10 @@ int AskSaveChanges(HWND owner, const char* format, ...) NORVEL_PRINTF(2, 3);
 // Copies text `id` into `buffer` (kStringCapacity characters); returns its length, or 0 after
 // showing the missing-resource error.
 int GetString(char* buffer, UINT id);
+
+// "This path is too long to open", naming the path (its middle left out when the whole would
+// not fit the message); returns 0.
+int ShowPathTooLong(HWND owner, const std::string& path);
 
 // Sounds the asterisk beep whatever the sound flag says; returns 0.
 int BeepAndFail();

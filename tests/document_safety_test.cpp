@@ -9,7 +9,6 @@
 #include "base/globals.h"
 #include "docset/create_document.h"
 #include "docset/document_set.h"
-#include "document/text_limits.h"
 #include "document_fixture.h"
 #include "resources/resource.h"
 #include "ui/global_block.h"
@@ -137,20 +136,6 @@ TEST_F(SafetyTest, ARelativeNameKeepsItsFolderWhenAPromptMovesTheCurrentOne) {
   SetCurrentDirectoryA(saved);
   EXPECT_EQ(TempFolder::Read(folder_.File("notes.txt")), "new old\r\n");
   EXPECT_EQ(TempFolder::Read(other.File("notes.txt")), "<missing>");
-}
-
-TEST(SizeRules, NeverOverflowAtTheEdges) {
-  EXPECT_TRUE(FileFitsEditor(10485758));
-  EXPECT_FALSE(FileFitsEditor(10485759));
-  EXPECT_FALSE(FileFitsEditor(0x7FFFFFFF));
-  EXPECT_FALSE(FileFitsEditor(0xFFFFFFFFLL));
-  EXPECT_FALSE(FileFitsEditor(0x7FFFFFFFFFFFFFFELL));
-  EXPECT_TRUE(FileFitsEditor(-1));  // unknown: the open reports what is wrong
-  EXPECT_EQ(ReadBufferSize(0x7FFFFFFF), 4294967312LL);
-  EXPECT_TRUE(InsertionFits(10, 0, kEditTextLimit - 10, kEditTextLimit));
-  EXPECT_FALSE(InsertionFits(10, 0, kEditTextLimit - 9, kEditTextLimit));
-  EXPECT_TRUE(InsertionFits(kEditTextLimit, 5, 5, kEditTextLimit));
-  EXPECT_FALSE(InsertionFits(0, 0, 0x7FFFFFFF * 2LL, kEditTextLimit));
 }
 
 TEST_F(SafetyTest, AnInsertionThatWouldPassTheLimitIsRefusedBeforeTheText) {

@@ -1,14 +1,19 @@
 // Line-end detection and conversion, byte for byte.
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "files/line_format.h"
-#include "harness/harness.h"
 
 namespace {
 
+// Both ways into the editor, into a second buffer and in place, must give the same bytes.
 std::string ToEditor(const std::string& text, int format) {
   std::string out(text.size() * 2 + 1, '?');
   out.resize(ConvertToEditorBytes(text.data(), text.size(), format, out.data()));
+  std::string inPlace = text + std::string(text.size() + 1, '?');
+  inPlace.resize(ConvertToEditorBytesInPlace(inPlace.data(), text.size(), format));
+  EXPECT_EQ(inPlace, out);
   return out;
 }
 

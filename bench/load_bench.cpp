@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "bench_files.h"
 #include "base/file_io.h"
 #include "files/line_format.h"
 #include "ui/global_block.h"
@@ -21,20 +22,6 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::time_point since) {
   return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-std::string MakeFile(size_t size) {
-  char folder[MAX_PATH];
-  GetTempPathA(sizeof folder, folder);
-  const std::string path =
-      std::string(folder) + "norvel-load-bench-" + std::to_string(size) + ".txt";
-  std::string bytes(size, 'x');
-  for (size_t i = 99; i < size; i += 100) bytes[i] = '\n';
-  FileHandle file;
-  CreateFileAlways(path.c_str(), file);
-  WriteFileBytes(file, bytes.data(), static_cast<DWORD>(bytes.size()));
-  CloseFile(file);
-  return path;
 }
 
 // A document-like control: the editor's style, in a parent window of its own.
@@ -66,7 +53,7 @@ std::string TextOf(HWND edit) {
 }
 
 void Measure(size_t size) {
-  const std::string path = MakeFile(size);
+  const std::string path = MakeLfLinesFile("load-bench", size);
 
   // Norvel's own work, as the loader does it: one read into the buffer, one detection, one
   // conversion pass in place.

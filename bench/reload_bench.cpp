@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_files.h"
 #include "app/startup.h"
-#include "base/file_io.h"
 #include "base/globals.h"
 #include "docset/create_document.h"
 #include "document/doc_window.h"
@@ -39,19 +39,6 @@ void PumpAll() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-}
-
-std::string MakeFile(size_t size) {
-  char folder[MAX_PATH];
-  GetTempPathA(sizeof folder, folder);
-  const std::string path = std::string(folder) + "norvel-reload-" + std::to_string(size) + ".txt";
-  std::string bytes(size, 'x');
-  for (size_t i = 99; i < size; i += 100) bytes[i] = '\n';
-  FileHandle file;
-  CreateFileAlways(path.c_str(), file);
-  WriteFileBytes(file, bytes.data(), static_cast<DWORD>(bytes.size()));
-  CloseFile(file);
-  return path;
 }
 
 template <typename Action>
@@ -82,7 +69,7 @@ void Close(HWND document) {
 }
 
 void Measure(HWND frame, size_t size, int rounds, bool oldWayToo) {
-  const std::string path = MakeFile(size);
+  const std::string path = MakeLfLinesFile("reload", size);
   std::vector<double> open, openWrapped, wrapOn, wrapOff, refresh, discard;
   for (int round = 0; round < rounds; ++round) {
     Close(OpenTimed(frame, path, 1, openWrapped));

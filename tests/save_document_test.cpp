@@ -1,9 +1,10 @@
 // Saving documents: the bytes on disk for each convention, backups, Save As, Save Selection,
-// and every failing step with its message and the document left as it was.
+// and every failing step with its message, the files and the document left as they were.
 #include <windows.h>
 #include <richedit.h>
 
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ namespace {
 
 constexpr int kMessageText = 101;  // the message dialog's text control
 
-TEST(BackupName, ExtensionOfTheFileNameBecomesBak) {
+TEST(BackupName, ExtensionOfTheFileNameBecomesBakUnlessThatIsTheFileItself) {
   struct Case {
     const char* path;
     bool made;
@@ -31,6 +32,9 @@ TEST(BackupName, ExtensionOfTheFileNameBecomesBak) {
       {"C:\\work\\archive.tar.gz", true, "C:\\work\\archive.tar.bak"},
       {"C:\\work\\notes.", true, "C:\\work\\notes.bak"},
       {"C:\\work\\NOTES.BAK", false, ""},
+      {"C:\\work\\notes.bak ", false, ""},  // Windows drops the blank: the file itself
+      {"C:\\work\\Notes.Bak  ", false, ""},
+      {"C:\\work\\notes.bak. x", true, "C:\\work\\notes.bak.bak"},
       {"C:notes", true, "C:notes.bak"},
   };
   for (const Case& c : cases) {
@@ -38,10 +42,29 @@ TEST(BackupName, ExtensionOfTheFileNameBecomesBak) {
     EXPECT_EQ(BackupPathFor(c.path, backup, sizeof backup), c.made) << c.path;
     EXPECT_STREQ(backup, c.backup);
   }
-  // A backup name that would not fit is not made, and nothing is overrun.
+  // A name that would not fit is not made, and nothing is overrun.
   char small[12];
-  EXPECT_FALSE(BackupPathFor("C:\\abcdefgh", small, sizeof small));  // needs 16
-  EXPECT_TRUE(BackupPathFor("C:\\abc.txt", small, sizeof small));    // "C:\abc.bak" fits
+  EXPECT_FALSE(BackupPathFor("C:\\abcdefgh", small, sizeof small));     // needs 16
+  EXPECT_TRUE(BackupPathFor("C:\\abc.txt", small, sizeof small));       // "C:\abc.bak" fits
+  EXPECT_FALSE(TemporaryPathFor("C:\\a.txt", 1, small, sizeof small));  // needs 15
+  char temp[32];
+  ASSERT_TRUE(TemporaryPathFor("C:\\my.docs\\a.txt", 0x51A2B, temp, sizeof temp));
+  EXPECT_STREQ(temp, "C:\\my.docs\\~nv1A2B.tmp");
+}
+
+using Files = std::map<std::string, std::string>;  // name -> bytes
+
+Files FilesIn(const TempFolder& folder) {
+  Files files;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(folder.File("*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      files[found.cFileName] = TempFolder::Read(folder.File(found.cFileName));
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return files;
 }
 
 class SaveDocumentTest : public DocumentFixture {
@@ -66,6 +89,20 @@ class SaveDocumentTest : public DocumentFixture {
   static bool SaveGrayed() {
     return (GetMenuState(GetMenu(FrameWindow), IDM_SAVE, MF_BYCOMMAND) & MF_GRAYED) != 0;
   }
+  // Everything a user can tell about a document, in one line.
+  static std::string StateOf(HWND document) {
+    const bool readOnly = GetWindowLongA(DocEditControl(document), GWL_STYLE) & ES_READONLY;
+    return Title(document) + " | modified " + std::to_string(GetDocWord(document, kModifiedWord)) +
+           " saved " + std::to_string(GetDocWord(document, kSavedWord)) + " viewing " +
+           std::to_string(GetDocWord(document, kViewingWord)) + (readOnly ? " read-only" : "") +
+           " format " + std::to_string(GetDocWord(document, kLineFormatWord)) + " | " +
+           Text(document);
+  }
+  static void Close(HWND document) {
+    SetDocWord(document, kModifiedWord, 0);
+    SendMessageA(MdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+    PumpMessages();
+  }
   DialogAnswerer answerer_;
 };
 
@@ -79,22 +116,17 @@ TEST_F(SaveDocumentTest, EachConventionIsWrittenByteForByte) {
       {"mac-lone-lf.txt", "a\rb\nc", "!a\rbc"},  // a lone LF is dropped
       {"unix.txt", "a\nb\n", "!a\nb\n"},
       {"windows.txt", "a\r\nb\rc\n", "!a\r\nb\rc\n"},  // unchanged, lone bytes too
-      {"plain.txt", "no line end", "!no line end"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     HWND document = OpenModified(c.name, c.file);
     ASSERT_NE(document, nullptr);
-    const int format = GetDocWord(document, kLineFormatWord);
     ASSERT_EQ(Title(document), folder_.File(c.name) + "*");
     EXPECT_FALSE(SaveGrayed());
 
     Command(IDM_SAVE);
     EXPECT_EQ(TempFolder::Read(folder_.File(c.name)), c.written);
     EXPECT_EQ(Title(document), folder_.File(c.name));
-    EXPECT_EQ(GetDocWord(document, kModifiedWord), 0);
-    EXPECT_EQ(GetDocWord(document, kSavedWord), 1);
-    EXPECT_EQ(GetDocWord(document, kLineFormatWord), format);
     EXPECT_EQ(StatusText(0), folder_.File(c.name) + " saved");
     EXPECT_TRUE(SaveGrayed());
     EXPECT_EQ(GetFocus(), DocEditControl(document));
@@ -102,117 +134,127 @@ TEST_F(SaveDocumentTest, EachConventionIsWrittenByteForByte) {
   EXPECT_EQ(answerer_.Count(), 0u);
 }
 
-// The previous contents go to the .bak name, replacing an older backup; a .bak file itself
-// and a save with backups off keep none.
-TEST_F(SaveDocumentTest, BackupKeepsThePreviousContentsUnderTheBakName) {
-  folder_.Write("notes.bak", "older backup");
-  struct Case {
-    const char* name;
-    int backupOn;
-    const char* backup;  // the backup file, or one that must not appear
-    bool made;
-  } const cases[] = {
-      {"notes.txt", 1, "notes.bak", true},
-      {"README", 1, "README.bak", true},
-      {"list.bak", 1, "list.bak.bak", false},
-      {"plain.txt", 0, "plain.bak", false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    AppOptions.Backup = c.backupOn;
-    HWND document = OpenModified(c.name, std::string("previous ") + c.name);
-    ASSERT_NE(document, nullptr);
-    ASSERT_TRUE(SaveDocument(document, AppOptions));
-    EXPECT_EQ(TempFolder::Read(folder_.File(c.name)), std::string("!previous ") + c.name);
-    EXPECT_EQ(TempFolder::Read(folder_.File(c.backup)),
-              c.made ? std::string("previous ") + c.name : "<missing>");
+// Every file step of every kind of save fails in turn: the step's message names the user's
+// file, and the document and every file in its folder stay exactly as they were. Without a
+// failure the file holds the converted text, and a replaced file's old bytes are its ".bak".
+struct Scenario {
+  const char* name;
+  UINT command;
+  int backup;
+  bool viewing;        // the document is only viewed; otherwise "!" is typed into it
+  const char* target;  // the file written; "doc.txt" is the document's own
+  bool targetExists;
+  std::string written;
+};
+
+class SaveFaultMatrix : public SaveDocumentTest {
+ public:
+  void Run(const Scenario& s) {
+    const bool own = std::string(s.target) == "doc.txt";
+    const bool exists = own || s.targetExists;
+    const bool replaces = exists && s.backup && s.command != IDM_SAVESELECTION;
+    const std::string bak = std::string(s.target).substr(0, std::strcspn(s.target, ".")) + ".bak";
+    const std::string create = "Error detected creating this disk file";
+    struct Step {
+      FileStep step;
+      bool reached;
+      std::string message;
+    } const steps[] = {
+        {FileStep::Count, false, ""},  // no failure
+        {FileStep::Open, true, create},
+        {FileStep::Query, exists, create},
+        {FileStep::CreateTemp, true, create},
+        {FileStep::Write, true, "Error detected writing data to this disk file"},
+        {FileStep::SetEnd, true,
+         "Error detected setting EOF mark " + std::to_string(s.written.size()) + " on this file"},
+        {FileStep::Flush, true, "Error detected flushing buffers for this disk file"},
+        {FileStep::SetTimes, exists, create},
+        {FileStep::Close, true, "Error detected closing this disk file"},
+        {FileStep::SetAttributes, exists, create},
+        {FileStep::Replace, replaces, create},
+        {FileStep::Move, !replaces, create},
+    };
+    for (const Step& step : steps) {
+      if (step.step != FileStep::Count && !step.reached) continue;
+      SCOPED_TRACE(std::string(s.name) + ", failing step " + std::to_string(int(step.step)));
+      TempFolder folder;
+      folder.Write("doc.txt", "a\rb\r");  // Macintosh
+      folder.Write("doc.bak", "older");
+      if (!own && s.targetExists) {
+        folder.Write(s.target, "old target");
+        folder.Write(bak, "older");
+      }
+      const std::string path = folder.File(s.target);
+      AppOptions.Backup = s.backup;
+      HWND document = Open(folder.File("doc.txt"), s.viewing);
+      ASSERT_NE(document, nullptr);
+      if (!s.viewing) Type(document, "!");
+      if (s.command == IDM_SAVESELECTION) SetEditSelection(DocEditControl(document), 1, 5);
+      const Files before = FilesIn(folder);
+      const std::string state = StateOf(document);
+
+      DialogAnswerer answerer;
+      PromptView view;
+      if (s.command != IDM_SAVE) answerer.Run(LookAndEnter(view, path, kUnixFormat));
+      if (s.command != IDM_SAVE && s.targetExists) answerer.PressButton(IDYES);  // replace?
+      if (step.reached) {
+        answerer.PressButton(IDOK);
+        InjectFileFailure(step.step, ERROR_WRITE_FAULT);
+      }
+      Command(s.command);
+      ClearFileFailures();
+
+      Files after = before;
+      std::string expected = state;
+      if (step.reached) {
+        EXPECT_EQ(MessageOf(answerer.Last()),
+                  "File I/O Error | File: " + path + "\r\r" + step.message + "\r\rCode 29");
+      } else {
+        if (replaces) after[bak] = before.at(s.target);
+        after[s.target] = s.written;
+        const char* format = s.command == IDM_SAVE ? "1" : "2";
+        if (s.command != IDM_SAVESELECTION)
+          expected =
+              path + " | modified 0 saved 1 viewing 0 format " + format + " | " + Text(document);
+      }
+      EXPECT_EQ(FilesIn(folder), after);
+      EXPECT_EQ(StateOf(document), expected);
+      Close(document);
+    }
   }
+};
+
+TEST_F(SaveFaultMatrix, Save) {
+  Run({"Save with backup", IDM_SAVE, 1, false, "doc.txt", true, "!a\rb\r"});
+  Run({"Save without backup", IDM_SAVE, 0, false, "doc.txt", true, "!a\rb\r"});
 }
 
-TEST_F(SaveDocumentTest, FailedBackupMoveStillSavesInPlaceSilently) {
-  HWND document = OpenModified("keep.txt", "before");
-  folder_.Write("keep.bak", "old");
-  InjectFileFailure(FileStep::Delete, ERROR_ACCESS_DENIED);
-  InjectFileFailure(FileStep::Move, ERROR_ACCESS_DENIED);
-  ASSERT_TRUE(SaveDocument(document, AppOptions));
-  EXPECT_EQ(answerer_.Count(), 0u);
-  EXPECT_EQ(TempFolder::Read(folder_.File("keep.txt")), "!before");
-  EXPECT_EQ(TempFolder::Read(folder_.File("keep.bak")), "old");
+TEST_F(SaveFaultMatrix, SaveAs) {
+  Run({"Save As, new file", IDM_SAVEAS, 1, false, "target.txt", false, "!a\nb\n"});
+  Run({"Save As viewed, new file", IDM_SAVEAS, 0, true, "target.txt", false, "a\nb\n"});
+  Run({"Save As viewed over a file", IDM_SAVEAS, 1, true, "target.txt", true, "a\nb\n"});
+  Run({"Save As over a file", IDM_SAVEAS, 0, false, "target.txt", true, "!a\nb\n"});
+}
+
+TEST_F(SaveFaultMatrix, SaveSelection) {
+  Run({"Selection, new file", IDM_SAVESELECTION, 0, false, "selected.txt", false, "a\r\nb"});
+  Run({"Selection over a file", IDM_SAVESELECTION, 1, false, "selected.txt", true, "a\r\nb"});
 }
 
 TEST_F(SaveDocumentTest, ReadOnlyFileFailsAtCreateWithAccessDeniedAndNoBackup) {
   HWND document = OpenModified("locked.txt", "protected");
   const std::string path = folder_.File("locked.txt");
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  // Where the platform lets this process write to a read-only file anyway (Wine run by root),
-  // the system's answer to the create is given through the file seam instead.
-  HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (probe != INVALID_HANDLE_VALUE) {
-    CloseHandle(probe);
-    InjectFileFailure(FileStep::Create, ERROR_ACCESS_DENIED);
-  }
-  answerer_.PressButton(IDOK);
-  EXPECT_EQ(SaveDocument(document, AppOptions), 0);
-  ASSERT_EQ(answerer_.Count(), 1u);
-  EXPECT_EQ(
-      MessageOf(answerer_.Last()),
-      "File I/O Error | File: " + path + "\r\rError detected creating this disk file\r\rCode 5");
-  EXPECT_EQ(TempFolder::Read(path), "protected");
-  EXPECT_EQ(TempFolder::Read(folder_.File("locked.bak")), "<missing>");
-  EXPECT_EQ(GetDocWord(document, kModifiedWord), 1);
-  EXPECT_EQ(Title(document), path + "*");
-}
-
-TEST_F(SaveDocumentTest, EachFailingStepShowsItsMessageAndLeavesTheDocumentAlone) {
-  struct Case {
-    FileStep step;
-    DWORD error;
-    std::string message;  // after "File: <path>\r\r"
-    std::string onDisk;   // the document's file afterwards
-  } const cases[] = {
-      {FileStep::Create, ERROR_SHARING_VIOLATION,
-       "Error detected creating this disk file\r\rCode 32", "<missing>"},
-      {FileStep::Write, ERROR_WRITE_FAULT,
-       "Error detected writing data to this disk file\r\rCode 29", ""},
-      {FileStep::Write, ERROR_DISK_FULL,
-       "Error detected writing data to this disk file\r\rCode 112", ""},
-      {FileStep::SetEnd, ERROR_DISK_FULL,
-       "Error detected setting EOF mark 5 on this file\r\rCode 112", "!a\rb\r"},
-      {FileStep::Flush, ERROR_WRITE_FAULT,
-       "Error detected flushing buffers for this disk file\r\rCode 29", "!a\rb\r"},
-      {FileStep::Close, ERROR_INVALID_HANDLE, "Error detected closing this disk file\r\rCode 6",
-       "!a\rb\r"},
-  };
-  int n = 0;
-  for (const Case& c : cases) {
-    const std::string name = "fault" + std::to_string(++n) + ".txt";
-    SCOPED_TRACE(name);
-    HWND document = OpenModified(name, "a\rb\r");  // Macintosh
-    ASSERT_NE(document, nullptr);
-    const std::string path = folder_.File(name);
-    const std::string text = Text(document);
-
-    InjectFileFailure(c.step, c.error);
+  for (int backup : {1, 0}) {
+    AppOptions.Backup = backup;
     answerer_.PressButton(IDOK);
     EXPECT_EQ(SaveDocument(document, AppOptions), 0);
-    ClearFileFailures();
-    ASSERT_GE(answerer_.Count(), 1u);
-    EXPECT_EQ(MessageOf(answerer_.Last()), "File I/O Error | File: " + path + "\r\r" + c.message);
-    EXPECT_EQ(Text(document), text);
+    EXPECT_EQ(
+        MessageOf(answerer_.Last()),
+        "File I/O Error | File: " + path + "\r\rError detected creating this disk file\r\rCode 5");
+    EXPECT_EQ(FilesIn(folder_), Files({{"locked.txt", "protected"}}));  // no backup, no temp
     EXPECT_EQ(Title(document), path + "*");
-    EXPECT_EQ(GetDocWord(document, kModifiedWord), 1);
-    EXPECT_EQ(GetDocWord(document, kSavedWord), 1);
-    EXPECT_EQ(GetDocWord(document, kLineFormatWord), kMacintoshFormat);
-    // The previous file is in the backup whatever step failed.
-    EXPECT_EQ(TempFolder::Read(folder_.File("fault" + std::to_string(n) + ".bak")), "a\rb\r");
-    EXPECT_EQ(TempFolder::Read(path), c.onDisk);
-    // The handle was closed: the file can be opened without sharing.
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                              0, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
   }
-  EXPECT_EQ(answerer_.Count(), 6u);
 }
 
 TEST_F(SaveDocumentTest, NoMemoryForTheTextSaysSoAndWritesNothing) {
@@ -239,9 +281,6 @@ TEST_F(SaveDocumentTest, SaveAsToUnixThenSaveKeepsUnix) {
   EXPECT_EQ(view.title, "Save Text File As");
   EXPECT_EQ(view.currentType, "Macintosh");
   EXPECT_EQ(view.name, "mac.txt");
-  EXPECT_EQ(TempFolder::Read(target), "a\nb");
-  EXPECT_EQ(Title(document), target);
-  EXPECT_EQ(GetDocWord(document, kLineFormatWord), kUnixFormat);
   EXPECT_EQ(StatusText(0), "Saved as " + target);
   EXPECT_STREQ(AppOptions.RecentFiles[0], target.c_str());
   EXPECT_EQ(TempFolder::Read(folder_.File("mac.txt")), "a\rb");  // the old file stays
@@ -264,25 +303,7 @@ TEST_F(SaveDocumentTest, UntitledDocumentGoesThroughSaveAsAndBecomesSavedToDisk)
   EXPECT_EQ(view.title, "Save Text File As");
   EXPECT_EQ(view.currentType, "Windows");
   EXPECT_EQ(TempFolder::Read(target), "x\r\ny");
-  EXPECT_EQ(GetDocWord(document, kSavedWord), 1);
-  EXPECT_EQ(GetDocWord(document, kModifiedWord), 0);
-  EXPECT_EQ(Title(document), target);
-}
-
-TEST_F(SaveDocumentTest, SaveAsWhoseSaveFailsKeepsTheNewNameAndFormatButNotTheFlags) {
-  HWND document = New();
-  Type(document, "a\rb");
-  PromptView view;
-  const std::string target = folder_.File("half.txt");
-  answerer_.Run(LookAndEnter(view, target, 1)).PressButton(IDOK);
-  InjectFileFailure(FileStep::Write, ERROR_DISK_FULL);
-  EXPECT_EQ(SaveDocumentAs(document, AppOptions), 0);
-  EXPECT_EQ(Title(document), target);  // no "*": the title was set before the save
-  EXPECT_EQ(GetDocWord(document, kLineFormatWord), kMacintoshFormat);
-  EXPECT_EQ(GetDocWord(document, kModifiedWord), 1);
-  EXPECT_EQ(GetDocWord(document, kSavedWord), 0);
-  EXPECT_EQ(TempFolder::Read(target), "");
-  EXPECT_STRNE(AppOptions.RecentFiles[0], target.c_str());
+  EXPECT_EQ(StateOf(document), target + " | modified 0 saved 1 viewing 0 format 0 | x\r\ny");
 }
 
 TEST_F(SaveDocumentTest, SaveSelectionWithNothingSelectedOnlyBeeps) {
@@ -294,7 +315,7 @@ TEST_F(SaveDocumentTest, SaveSelectionWithNothingSelectedOnlyBeeps) {
   EXPECT_EQ(beeps_, std::vector<UINT>{MB_ICONASTERISK});
 }
 
-TEST_F(SaveDocumentTest, SaveSelectionWritesCrLfAndLeavesTheDocumentAlone) {
+TEST_F(SaveDocumentTest, SaveSelectionOffersSelectedTxtBesideTheDocumentAndWritesCrLf) {
   HWND document = OpenModified("unix.txt", "one\ntwo\nthree\n");  // Unix
   HWND edit = DocEditControl(document);
   ASSERT_EQ(Text(document), "!one\r\ntwo\r\nthree\r\n");
@@ -308,13 +329,105 @@ TEST_F(SaveDocumentTest, SaveSelectionWritesCrLfAndLeavesTheDocumentAlone) {
   EXPECT_EQ(view.name, "selected.txt");
   EXPECT_EQ(lstrcmpiA(view.folder.c_str(), folder_.path().c_str()), 0) << view.folder;
   EXPECT_EQ(TempFolder::Read(folder_.File("selected.txt")), "ne\r\ntwo\r\nt");
-  EXPECT_EQ(TempFolder::Read(folder_.File("selected.bak")), "<missing>");
   EXPECT_EQ(StatusText(0), folder_.File("selected.txt") + " saved");
-  EXPECT_EQ(Title(document), folder_.File("unix.txt") + "*");
-  EXPECT_EQ(GetDocWord(document, kModifiedWord), 1);
-  EXPECT_EQ(GetDocWord(document, kLineFormatWord), kUnixFormat);
-  EXPECT_EQ(TempFolder::Read(folder_.File("unix.txt")), "one\ntwo\nthree\n");
   EXPECT_EQ(GetFocus(), edit);
+}
+
+// ReplaceFile can fail after it has moved the old file to the backup name: it comes back.
+TEST_F(SaveDocumentTest, FailedReplaceLeavesThePreviousFileUnderItsName) {
+  struct Case {
+    DWORD error;
+    const char* backup;  // doc.bak afterwards
+  } const cases[] = {
+      {ERROR_UNABLE_TO_REMOVE_REPLACED, "older"},
+      {ERROR_UNABLE_TO_MOVE_REPLACEMENT, "older"},
+      {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, "<missing>"},  // the old file was the backup
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.error);
+    TempFolder folder;
+    folder.Write("doc.bak", "older");
+    HWND document = Open(folder.Write("doc.txt", "before"));
+    Type(document, "!");
+    InjectFileFailure(FileStep::Replace, c.error);
+    answerer_.PressButton(IDOK);
+    EXPECT_EQ(SaveDocument(document, AppOptions), 0);
+    EXPECT_EQ(MessageOf(answerer_.Last()),
+              "File I/O Error | File: " + folder.File("doc.txt") +
+                  "\r\rError detected creating this disk file\r\rCode " + std::to_string(c.error));
+    Files expected = {{"doc.txt", "before"}, {"doc.bak", c.backup}};
+    if (expected["doc.bak"] == "<missing>") expected.erase("doc.bak");
+    EXPECT_EQ(FilesIn(folder), expected);
+    Close(document);
+  }
+}
+
+// A file whose data has other names, a folder that takes no new files and a name Windows
+// reads as its own ".bak" are written in place; a kept file keeps its attributes.
+TEST_F(SaveDocumentTest, LinkedHiddenAndLockedFolderFilesKeepWhatTheUserHas) {
+  struct Case {
+    const char* name;  // the document's name as opened
+    bool hardLink;     // "other.txt" is a second name of the file
+    DWORD attributes;
+    int backup;
+    FileStep failing;  // with ERROR_ACCESS_DENIED
+    Files after;
+  } const cases[] = {
+      {"doc.txt",
+       true,
+       0,
+       1,
+       FileStep::Count,
+       {{"doc.txt", "!old"}, {"other.txt", "!old"}, {"doc.bak", "old"}}},
+      {"doc.txt", false, 0, 1, FileStep::CreateTemp, {{"doc.txt", "!old"}, {"doc.bak", "old"}}},
+      {"doc.txt", false, FILE_ATTRIBUTE_HIDDEN, 0, FileStep::Count, {{"doc.txt", "!old"}}},
+      {"doc.txt",
+       false,
+       FILE_ATTRIBUTE_HIDDEN,
+       1,
+       FileStep::Count,
+       {{"doc.txt", "!old"}, {"doc.bak", "old"}}},
+      {"doc.bak ", false, 0, 1, FileStep::Count, {{"doc.bak", "!old"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.attributes));
+    TempFolder folder;
+    const std::string file = folder.Write(std::string(c.name).substr(0, 7), "old");
+    if (c.hardLink) {
+      ASSERT_TRUE(CreateHardLinkA(folder.File("other.txt").c_str(), file.c_str(), nullptr));
+    }
+    if (c.attributes) SetFileAttributesA(file.c_str(), c.attributes);
+    AppOptions.Backup = c.backup;
+    HWND document = Open(folder.File(c.name));
+    ASSERT_NE(document, nullptr);
+    Type(document, "!");
+    InjectFileFailure(c.failing, ERROR_ACCESS_DENIED);
+    EXPECT_EQ(SaveDocument(document, AppOptions), 1);
+    EXPECT_EQ(FilesIn(folder), c.after);
+    EXPECT_EQ(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, c.attributes);
+    Close(document);
+  }
+}
+
+// A document whose edit control is lost has no text to save: nothing is written.
+TEST_F(SaveDocumentTest, DocumentWithoutItsControlSaysSoAndWritesNothing) {
+  HWND document = OpenModified("keep.txt", "kept");
+  HWND edit = DocEditControl(document);
+  SetEditSelection(edit, 0, 2);
+  const Files before = FilesIn(folder_);
+  SetDocWord(document, kEditWord, 0);
+  for (UINT command : {IDM_SAVE, IDM_SAVEAS, IDM_SAVESELECTION}) {
+    SCOPED_TRACE(command);
+    answerer_.PressButton(IDOK);
+    Command(command);
+    EXPECT_EQ(MessageOf(answerer_.Last()),
+              "Norvel | File: " + folder_.File("keep.txt") +
+                  "\r\rThe text of this document cannot be read\rNothing was written to the disk.");
+    EXPECT_EQ(FilesIn(folder_), before);
+  }
+  EXPECT_EQ(answerer_.Count(), 3u);
+  SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
+  EXPECT_EQ(Title(document), folder_.File("keep.txt") + "*");
 }
 
 }  // namespace

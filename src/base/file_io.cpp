@@ -69,6 +69,33 @@ bool CreateFileAlways(const char* path, FileHandle& file) {
   return file.IsOpen();
 }
 
+bool OpenOrCreateFile(const char* path, FileHandle& file) {
+  if (Fails(FileStep::Create)) return false;
+  file = FileHandle(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.IsOpen();
+}
+
+bool CreateNewFile(const char* path, FileHandle& file) {
+  if (Fails(FileStep::CreateTemp)) return false;
+  file = FileHandle(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.IsOpen();
+}
+
+bool QueryFileFacts(FileHandle& file, const char* path, FileFacts* facts) {
+  if (Fails(FileStep::Query)) return false;
+  BY_HANDLE_FILE_INFORMATION information;
+  if (!GetFileInformationByHandle(file.get(), &information)) return false;
+  facts->attributes = information.dwFileAttributes;
+  facts->created = information.ftCreationTime;
+  facts->links = information.nNumberOfLinks;
+  // The handle shows the file a link leads to; the name's own attributes show the link.
+  const DWORD own = GetFileAttributesA(path);
+  facts->link = own != INVALID_FILE_ATTRIBUTES && (own & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  return true;
+}
+
 bool ReadFileBytes(FileHandle& file, void* buffer, DWORD bytes, DWORD* bytesRead) {
   *bytesRead = 0;
   if (Fails(FileStep::Read)) return false;
@@ -96,6 +123,11 @@ bool FlushFile(FileHandle& file) {
   return FlushFileBuffers(file.get()) != FALSE;
 }
 
+bool SetCreationTime(FileHandle& file, const FILETIME& created) {
+  if (Fails(FileStep::SetTimes)) return false;
+  return SetFileTime(file.get(), &created, nullptr, nullptr) != FALSE;
+}
+
 bool CloseFile(FileHandle& file) {
   HANDLE handle = file.release();
   const bool closed = CloseHandle(handle) != FALSE;
@@ -104,9 +136,31 @@ bool CloseFile(FileHandle& file) {
   return closed;
 }
 
-bool MoveFileTo(const char* from, const char* to) {
+bool SetAttributesOf(const char* path, DWORD attributes) {
+  if (Fails(FileStep::SetAttributes)) return false;
+  return SetFileAttributesA(path, attributes) != FALSE;
+}
+
+bool ReplaceWithBackup(const char* replaced, const char* replacement, const char* backup) {
+  InjectedFailure& failure = injected[static_cast<int>(FileStep::Replace)];
+  if (failure.armed && failure.skip == 0 && failure.error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+    // The system fails this way after it has moved the replaced file to the backup name.
+    MoveFileExA(replaced, backup, MOVEFILE_REPLACE_EXISTING);
+  }
+  if (Fails(FileStep::Replace)) return false;
+  return ReplaceFileA(replaced, replacement, backup, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                      nullptr) != FALSE;
+}
+
+bool MoveFileTo(const char* from, const char* to, bool replace) {
   if (Fails(FileStep::Move)) return false;
-  return MoveFileA(from, to) != FALSE;
+  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+  return MoveFileExA(from, to, flags) != FALSE;
+}
+
+bool CopyFileOver(const char* from, const char* to) {
+  if (Fails(FileStep::Copy)) return false;
+  return CopyFileA(from, to, FALSE) != FALSE;
 }
 
 bool DeleteFileAt(const char* path) {

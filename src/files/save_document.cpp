@@ -1,5 +1,6 @@
 // Writing documents to disk: one bulk read of the control, one conversion pass in place, one
-// write call; each failing step reported once with its own message.
+// write call through a temporary file (files/safe_write.h); each failing step reported once
+// with its own message. The document changes only after the file is safely in place.
 #include "files/save_document.h"
 
 #include <richedit.h>
@@ -10,61 +11,20 @@
 #include "base/file_io.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
-#include "files/backup_name.h"
 #include "files/file_prompts.h"
 #include "files/line_format.h"
 #include "files/prompt_text.h"
+#include "files/safe_write.h"
 #include "resources/resource.h"
 #include "settings/recent_files.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
 #include "ui/strings.h"
 #include "ui/wait_cursor.h"
-#include "ui/window_text.h"
 
 namespace {
 
 constexpr char kSelectionFileName[] = "selected.txt";
-
-// Which step of writing a file failed, as the message that reports it.
-enum WriteFailure : UINT {
-  kWritten = 0,
-  kCreateFailed = 60026,
-  kWriteFailed = 60037,
-  kFlushFailed = 60040,
-  kSetEndFailed = 60041,
-  kCloseFailed = 60042,
-};
-
-// Create-always, then (when `fill`) write, set the end and flush, then close. The handle is
-// closed on every path. Returns the failed step with the system's code in *error.
-WriteFailure WriteFileSteps(const char* path, const char* data, DWORD length, bool fill,
-                            DWORD* error) {
-  FileHandle file;
-  if (!CreateFileAlways(path, file)) {
-    *error = GetLastError();
-    return kCreateFailed;
-  }
-  WriteFailure failure = kWritten;
-  if (fill) {
-    if (!WriteFileBytes(file, data, length)) {
-      failure = kWriteFailed;
-    } else if (!SetEndOfFileHere(file)) {
-      failure = kSetEndFailed;
-    } else if (!FlushFile(file)) {
-      failure = kFlushFailed;
-    }
-  }
-  if (failure != kWritten) {
-    *error = GetLastError();
-    return failure;  // `file` closes as it goes
-  }
-  if (!CloseFile(file)) {
-    *error = GetLastError();
-    return kCloseFailed;
-  }
-  return kWritten;
-}
 
 int ReportWriteFailure(HWND owner, WriteFailure failure, const char* path, DWORD length,
                        DWORD error) {
@@ -75,14 +35,15 @@ int ReportWriteFailure(HWND owner, WriteFailure failure, const char* path, DWORD
   return ShowMessage(owner, kFileIoErrorTitle, failure, path, static_cast<int>(error));
 }
 
-}  // namespace
-
-DWORD ConvertToFileText(HWND document, char* text) {
-  return ConvertToFileText(document, text, static_cast<DWORD>(std::strlen(text)));
+// The document's edit control; without one (its window word lost) nothing can be saved, and
+// an empty file must not be written in its place.
+HWND EditControlToSave(HWND document, const char* path) {
+  HWND edit = DocEditControl(document);
+  if (!edit) ShowMessage(document, IDS_APPNAME, IDS_SAVE_NO_TEXT, path);
+  return edit;
 }
 
-DWORD ConvertToFileText(HWND document, char* text, DWORD length) {
-  const int format = GetDocWord(document, kLineFormatWord);
+DWORD ConvertByFormat(int format, char* text, DWORD length) {
   if (!IsValidLineFormat(format)) {
     ShowErrorText("invalid document type (%d)", format);
     return length;  // written unconverted
@@ -94,47 +55,32 @@ DWORD ConvertToFileText(HWND document, char* text, DWORD length) {
   return static_cast<DWORD>(newLength);
 }
 
-int MakeBackupFile(const char* path) {
-  if (!FileExists(path)) return 1;  // nothing to keep
-  if (!IsFileWritable(path)) return 0;
-  char backup[kPathCapacity];
-  if (!BackupPathFor(path, backup, sizeof backup)) return 0;
-  // Neither failure is reported: the save then overwrites the file in place.
-  if (FileExists(backup)) DeleteFileAt(backup);
-  return MoveFileTo(path, backup) ? 1 : 0;
-}
-
-int WriteWholeFile(HWND owner, const char* path, const char* data, DWORD length) {
-  DWORD error = 0;
-  WriteFailure failure;
-  {
-    WaitCursor wait;
-    failure = WriteFileSteps(path, data, length, data && length, &error);
-  }
-  if (failure != kWritten) return ReportWriteFailure(owner, failure, path, length, error);
-  return 1;
-}
-
-int SaveDocument(HWND document, AppOptionsRecord& options) {
-  HWND edit = DocEditControl(document);
+// Writes the document's text, converted to `format`, as the file `path`; the document itself
+// is not touched. Failures are reported here.
+int WriteDocumentFile(HWND document, const char* path, int format, bool keepBackup) {
+  HWND edit = EditControlToSave(document, path);
+  if (!edit) return 0;
   DWORD length = 0;
   GlobalBlock text = GetEditorText(edit, &length);
   if (!text) return 0;
-
-  char path[kPathCapacity];
   DWORD error = 0;
   WriteFailure failure;
   {
     WaitCursor wait;
-    length = ConvertToFileText(document, text.data(), length);
-    GetDocumentName(document, path);
+    length = ConvertByFormat(format, text.data(), length);
     SetStatus(60071, path);
-    if (options.Backup) MakeBackupFile(path);
-    failure = WriteFileSteps(path, text.data(), length, true, &error);
+    failure = WriteFileSafely(path, text.data(), length, true, keepBackup, &error);
     text.Reset();
   }
   if (failure != kWritten) return ReportWriteFailure(document, failure, path, length, error);
+  return 1;
+}
 
+// The document now belongs to the file `path` in `format`, as written: saved, unmodified,
+// editable, titled with the path.
+void MarkSaved(HWND document, const char* path, int format) {
+  HWND edit = DocEditControl(document);
+  SetDocWord(document, kLineFormatWord, format);
   SetDocWord(document, kSavedWord, 1);
   SetDocWord(document, kModifiedWord, 0);
   SetDocWord(document, kViewingWord, 0);
@@ -142,41 +88,64 @@ int SaveDocument(HWND document, AppOptionsRecord& options) {
   SetDocumentTitle(document, path, 0);
   SetStatus(60072, path);
   SetFocus(edit);
+}
+
+}  // namespace
+
+DWORD ConvertToFileText(HWND document, char* text, DWORD length) {
+  return ConvertByFormat(GetDocWord(document, kLineFormatWord), text, length);
+}
+
+int WriteWholeFile(HWND owner, const char* path, const char* data, DWORD length) {
+  DWORD error = 0;
+  WriteFailure failure;
+  {
+    WaitCursor wait;
+    failure = WriteFileSafely(path, data, length, data && length, false, &error);
+  }
+  if (failure != kWritten) return ReportWriteFailure(owner, failure, path, length, error);
+  return 1;
+}
+
+int SaveDocument(HWND document, AppOptionsRecord& options) {
+  char path[kPathCapacity];
+  GetDocumentName(document, path);
+  const int format = GetDocWord(document, kLineFormatWord);
+  if (!WriteDocumentFile(document, path, format, options.Backup != 0)) return 0;
+  MarkSaved(document, path, format);
   return 1;
 }
 
 int SaveDocumentAs(HWND document, AppOptionsRecord& options) {
-  DWORD type = static_cast<DWORD>(GetDocWord(document, kLineFormatWord) + 1);
-  SetStatus(IDM_SAVEAS);
   char path[kPathCapacity];
   GetDocumentName(document, path);
+  if (!EditControlToSave(document, path)) return 0;
+  DWORD type = static_cast<DWORD>(GetDocWord(document, kLineFormatWord) + 1);
+  SetStatus(IDM_SAVEAS);
   if (!PromptSaveAs(document, path, &type)) return 0;
 
-  // The chosen file exists (empty) from here on, whatever happens next.
-  if (!WriteWholeFile(document, path, nullptr, 0)) return 0;
-
-  SetWindowTextById(document, IDS_TITLE_FORMAT, path);
-  const int format = static_cast<int>(type) - 1;
-  SetDocWord(document, kLineFormatWord, IsValidLineFormat(format) ? format : kWindowsFormat);
-  SetDocWord(document, kViewingWord, 0);
-  SendMessageA(DocEditControl(document), EM_SETREADONLY, FALSE, 0);
-
-  if (!SaveDocument(document, options)) return 0;
+  // The whole file is written under the new name and convention before the document takes
+  // either: a failure leaves the document, and the chosen file, as they were.
+  const int chosen = static_cast<int>(type) - 1;
+  const int format = IsValidLineFormat(chosen) ? chosen : kWindowsFormat;
+  if (!WriteDocumentFile(document, path, format, options.Backup != 0)) return 0;
+  MarkSaved(document, path, format);
   SetStatus(60074, path);
   AddRecentFile(path, options);
   return 1;
 }
 
 int SaveSelectionAs(HWND document, AppOptionsRecord& options) {
-  HWND edit = DocEditControl(document);
+  char documentPath[kPathCapacity];
+  GetDocumentName(document, documentPath);
+  HWND edit = EditControlToSave(document, documentPath);
+  if (!edit) return 0;
   LONG start = 0;
   LONG end = 0;
   GetEditSelection(edit, &start, &end);
   if (start >= end) return BeepAndFail();
   SetStatus(IDM_SAVESELECTION);
 
-  char documentPath[kPathCapacity];
-  GetDocumentName(document, documentPath);
   char path[kPathCapacity];
   FolderWithBackslash(documentPath, path, sizeof path);
   lstrcpynA(path + lstrlenA(path), kSelectionFileName,
@@ -195,7 +164,7 @@ int SaveSelectionAs(HWND document, AppOptionsRecord& options) {
     WaitCursor wait;
     text.data()[last] = '\0';
     SetStatus(60071, path);
-    failure = WriteFileSteps(path, text.data() + first, last - first, true, &error);
+    failure = WriteFileSafely(path, text.data() + first, last - first, true, false, &error);
     text.Reset();
   }
   if (failure != kWritten) return ReportWriteFailure(document, failure, path, last - first, error);

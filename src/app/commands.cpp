@@ -1,9 +1,6 @@
 // The command table: one line per command id or id range.
 #include "app/commands.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "app/fonts.h"
 #include "app/frame.h"
 #include "app/globals.h"
@@ -11,6 +8,7 @@
 #include "app/printer_setup.h"
 #include "app/toolbar.h"
 #include "app/tray.h"
+#include "document/doc_commands.h"
 #include "document/doc_window.h"
 #include "document/document_set.h"
 #include "document/edit_control.h"
@@ -41,10 +39,6 @@ struct CommandEntry {
   CommandHandler handler;
 };
 
-void OpenSheetAt(HWND frame, AppOptionsRecord& options, int page) {
-  OpenOptionsSheet(frame, options, page);
-}
-
 void OnOpen(HWND frame, UINT id, AppOptionsRecord& options) {
   BulkOperation = TRUE;
   SetStatus(id);
@@ -70,16 +64,16 @@ const CommandEntry kFrameCommands[] = {
     {IDM_OPEN, IDM_OPEN, OnOpen},
     {IDM_SAVEALL, IDM_SAVEALL, [](HWND, UINT, AppOptionsRecord& o) { SaveAllDocuments(o); }},
     {IDM_PAGESETUP, IDM_PAGESETUP,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kPrintingPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kPrintingPage); }},
     {IDM_PRINTERSETUP, IDM_PRINTERSETUP, [](HWND f, UINT, AppOptionsRecord&) { PrinterSetup(f); }},
     {IDM_OPTIONS, IDM_OPTIONS, OnOptions},
     {IDM_SETUP, IDM_SETUP,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kExplorerPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kExplorerPage); }},
     {IDM_OPENLIST, IDM_OPENLIST, [](HWND f, UINT, AppOptionsRecord& o) { OpenListCommand(f, o); }},
     {IDM_BUILDLIST, IDM_BUILDLIST,
      [](HWND f, UINT, AppOptionsRecord& o) { BuildIndirectList(f, o); }},
     {IDM_SYSEDITFILES, IDM_SYSEDITFILES,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kSysEditPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kSysEditPage); }},
     {IDM_RECENT_FIRST, IDM_RECENT_LAST,
      [](HWND f, UINT id, AppOptionsRecord& o) {
        OpenRecentFile(f, static_cast<int>(id - IDM_RECENT_FIRST), o);
@@ -105,9 +99,9 @@ const CommandEntry kFrameCommands[] = {
        OpenCharacterChart(&o.ASCII, OptionRecords.DisplayFontRecord.Font.lfFaceName, 1);
      }},
     {IDM_CUSTOMIZETOOLS, IDM_CUSTOMIZETOOLS,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kToolsPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kToolsPage); }},
     {IDM_CUSTOMIZEMACROS, IDM_CUSTOMIZEMACROS,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kMacrosPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kMacrosPage); }},
     {IDM_MINIMIZE, IDM_MINIMIZE,
      [](HWND f, UINT, AppOptionsRecord&) { ShowWindow(f, SW_MINIMIZE); }},
     {IDM_TOPMOST, IDM_TOPMOST, [](HWND f, UINT, AppOptionsRecord& o) { ToggleTopmost(f, o); }},
@@ -133,21 +127,7 @@ const CommandEntry* FindFrameCommand(UINT id) {
   return nullptr;
 }
 
-constexpr UINT kDocumentCommands[] = {
-    IDM_PROPERTIES, IDM_CLOSE,      IDM_SAVE,       IDM_SAVEAS,    IDM_SAVESELECTION,
-    IDM_DISCARD,    IDM_PRINT,      IDM_INSERTFILE, IDM_UNDO,      IDM_CUT,
-    IDM_COPY,       IDM_PASTE,      IDM_DELETE,     IDM_SELECTALL, IDM_DUPLICATE,
-    IDM_LOWERCASE,  IDM_UPPERCASE,  IDM_READONLY,   IDM_REFRESH,   IDM_GOTOLINE,
-    IDM_WORDWRAP,   IDM_INSERTDATE, IDM_OEMTOANSI,  IDM_ANSITOOEM, IDM_SORT,
-};
-
 }  // namespace
-
-bool IsDocumentCommand(UINT id) {
-  if (id >= IDM_MACRO_FIRST && id <= IDM_MACRO_LAST) return true;
-  return std::find(std::begin(kDocumentCommands), std::end(kDocumentCommands), id) !=
-         std::end(kDocumentCommands);
-}
 
 bool DispatchFrameCommand(HWND frame, UINT id, AppOptionsRecord& options) {
   if (IsDocumentCommand(id)) {

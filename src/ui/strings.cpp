@@ -6,14 +6,10 @@
 #include "app/globals.h"
 #include "ui/message_dialogs.h"
 
-namespace {
-
 // Resources live in the program's module; tests run before start-up has stored it.
 HINSTANCE ResourceModule() {
   return AppInstance ? AppInstance : GetModuleHandleA(nullptr);
 }
-
-}  // namespace
 
 int GetString(char* buffer, UINT id) {
   if (!buffer) return 0;

@@ -7,7 +7,7 @@
 #include "app/menu_state.h"
 #include "app/printer_setup.h"
 #include "app/toolbar.h"
-#include "app/tray.h"
+#include "app/placement.h"
 #include "document/doc_commands.h"
 #include "document/doc_window.h"
 #include "document/document_set.h"

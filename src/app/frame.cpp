@@ -7,6 +7,7 @@
 #include "app/commands.h"
 #include "app/globals.h"
 #include "app/menu_state.h"
+#include "app/placement.h"
 #include "app/single_instance.h"
 #include "app/toolbar.h"
 #include "app/tray.h"

@@ -1,37 +1,12 @@
-// The tray icon, the always-on-top state and the recording of window placements.
+// The tray icon that stands for the minimized frame.
 #include "app/tray.h"
 
 #include <shellapi.h>
 
 #include "app/globals.h"
+#include "app/owned_handle.h"
+#include "app/placement.h"
 #include "resources/resource.h"
-#include "windows/character_chart.h"
-#include "windows/error_codes.h"
-
-namespace {
-
-BOOL ShellTaskbarRect(RECT* rect) {
-  APPBARDATA data = {};
-  data.cbSize = sizeof data;
-  if (!SHAppBarMessage(ABM_GETTASKBARPOS, &data)) return FALSE;
-  *rect = data.rc;
-  return TRUE;
-}
-
-BOOL ShellTaskbarAutoHide() {
-  APPBARDATA data = {};
-  data.cbSize = sizeof data;
-  return (SHAppBarMessage(ABM_GETSTATE, &data) & ABS_AUTOHIDE) != 0;
-}
-
-const TaskbarQueries kShellQueries = {ShellTaskbarRect, ShellTaskbarAutoHide};
-const TaskbarQueries* activeQueries = &kShellQueries;
-
-}  // namespace
-
-void SetTaskbarQueries(const TaskbarQueries* queries) {
-  activeQueries = queries ? queries : &kShellQueries;
-}
 
 BOOL AddTrayIcon(HWND frame, const char* tip) {
   NOTIFYICONDATAA data = {};
@@ -40,12 +15,11 @@ BOOL AddTrayIcon(HWND frame, const char* tip) {
   data.uID = kTrayIconId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = TrayMessage;
-  data.hIcon = static_cast<HICON>(LoadImageA(AppInstance, MAKEINTRESOURCEA(IDI_APPLICATION_SMALL),
-                                             IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+  const IconOwner icon(static_cast<HICON>(LoadImageA(
+      AppInstance, MAKEINTRESOURCEA(IDI_APPLICATION_SMALL), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+  data.hIcon = icon.get();  // the shell keeps a copy
   if (tip) lstrcpynA(data.szTip, tip, sizeof data.szTip);
-  BOOL added = Shell_NotifyIconA(NIM_ADD, &data);
-  if (data.hIcon) DestroyIcon(data.hIcon);
-  return added;
+  return Shell_NotifyIconA(NIM_ADD, &data);
 }
 
 BOOL RemoveTrayIcon(HWND frame) {
@@ -62,49 +36,4 @@ void HandleTrayMessage(HWND frame, WPARAM, LPARAM lParam, DWORD topMost) {
   ShowWindow(frame, IsIconic(frame) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(frame);
   SetTopmost(frame, topMost);
-}
-
-void SetTopmost(HWND window, int on) {
-  if (!window) return;
-  SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void ToggleTopmost(HWND frame, AppOptionsRecord& options) {
-  options.TopMost = !options.TopMost;
-  SetTopmost(frame, options.TopMost);
-  options.Errors.Show = options.TopMost;
-  SetErrorCodesTopmost(options.TopMost);
-  options.ASCII.Show = options.TopMost;
-  SetChartTopmost(options.TopMost);
-}
-
-int FindTaskbarEdge(RECT* taskbar) {
-  RECT rect;
-  if (!activeQueries->GetTaskbarRect(&rect)) return kTaskbarUnknown;
-  if (taskbar) *taskbar = rect;
-  if (rect.bottom - rect.top > rect.right - rect.left) {
-    return rect.left < 1 ? kTaskbarLeft : kTaskbarRight;
-  }
-  return rect.top < 1 ? kTaskbarTop : kTaskbarBottom;
-}
-
-int StoreWindowPlacement(HWND window, PlacementRecord& placement) {
-  WINDOWPLACEMENT current = {};
-  current.length = sizeof current;
-  if (window && GetWindowPlacement(window, &current)) {
-    const RECT& normal = current.rcNormalPosition;  // work-area coordinates
-    placement.Top = normal.top;
-    placement.Left = normal.left;
-    placement.Height = normal.bottom > normal.top ? normal.bottom - normal.top : 0;
-    placement.Width = normal.right > normal.left ? normal.right - normal.left : 0;
-  }
-  RECT taskbar;
-  const int edge = FindTaskbarEdge(&taskbar);
-  if (edge == kTaskbarUnknown) return 0;
-  if (activeQueries->IsAutoHide()) return 1;
-  // The stored values become screen coordinates, which window creation expects.
-  if (edge == kTaskbarLeft) placement.Left += (taskbar.right - taskbar.left) - 2;
-  if (edge == kTaskbarTop) placement.Top += (taskbar.bottom - taskbar.top) - 2;
-  return 1;
 }

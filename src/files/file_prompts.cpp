@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "app/globals.h"
-#include "app/tray.h"
+#include "app/placement.h"
 #include "document/doc_window.h"
 #include "document/document_set.h"
 #include "files/prompt_text.h"

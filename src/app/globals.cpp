@@ -1,6 +1,8 @@
 // The shell's process-wide state.
 #include "app/globals.h"
 
+#include <utility>
+
 HINSTANCE AppInstance = nullptr;
 HWND FrameWindow = nullptr;
 HWND MdiClient = nullptr;
@@ -21,3 +23,12 @@ char ProductKeyPath[256] = "";
 unsigned UntitledCounter = 0;
 DWORD ToolbarStyle = 0;
 DWORD StatusBarStyle = 0;
+
+namespace {
+FontOwner displayFontOwner;  // DisplayFont is a view of it
+}  // namespace
+
+void SetDisplayFont(FontOwner font) {
+  displayFontOwner = std::move(font);
+  DisplayFont = displayFontOwner.get();
+}

@@ -13,7 +13,7 @@
 #include "temp_folder.h"
 
 class DocumentFixture : public FrameFixture {
- protected:
+ public:
   void SetUp() override {
     FrameFixture::SetUp();
     AppOptions.Maximized = 0;

@@ -1,5 +1,5 @@
-// The message dialogs as a user meets them: title, icon, text, buttons, default choice, keys,
-// position and owner, plus the beep rules, the splash rule and the no-memory fallback.
+// The message dialogs as a user meets them: title, icon, text, buttons and default, owner,
+// position, the heading rule, literal arguments, answers, beeps, the splash box and no memory.
 #include "harness/harness.h"
 
 #include <functional>
@@ -7,318 +7,161 @@
 #include <vector>
 
 #include "base/globals.h"
-#include "ui/dialog_template.h"
+#include "ui/global_block.h"
 #include "ui/message_dialogs.h"
 #include "windows/splash.h"
 
 namespace {
 
-constexpr int kIconControl = 100;
-constexpr int kTextControl = 101;
-
 std::vector<UINT> beeps;
-void RecordBeep(UINT type) {
-  beeps.push_back(type);
-}
 
-// What an open message dialog shows, read while it is up.
-struct Snapshot {
-  bool taken = false;
-  DialogRecord record;
-  std::vector<const ControlInfo*> buttons;
-  std::string text;
-  HICON icon = nullptr;
-  bool topmost = false;
-  RECT rect = {};
-  int focusId = 0;
-  int beepsSoFar = 0;
+class MessageDialogs : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetBeepFunction([](UINT type) { beeps.push_back(type); });
+    BeepFlag = 1;
+    ScreenRect = RECT{0, 0, 1101, 901};
+    owner_ =
+        CreateWindowA("Static", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 9, 9, 300, 200, 0, 0, 0, 0);
+  }
+  void TearDown() override {
+    SetBeepFunction(nullptr);
+    FrameWindow = nullptr;
+    DestroyWindow(owner_);
+  }
+  HWND owner_ = nullptr;
 };
 
-using Answer = std::function<void(HWND)>;
+struct Shown {
+  DialogRecord record;
+  HICON icon = nullptr;
+  RECT rect = {};
+  int focus = 0;
+  bool topmost = false;
+};
 
-// Reads the dialog, then answers it with `answer` (OK by default).
-DialogAnswerer::Action Capture(Snapshot& s, Answer answer = nullptr) {
-  return [&s, answer](HWND dialog, DialogAnswerer&) {
-    s.taken = true;
-    s.record = DialogAnswerer::Read(dialog);
-    for (const ControlInfo& control : s.record.controls) {
-      if (lstrcmpiA(control.className.c_str(), "Button") == 0) s.buttons.push_back(&control);
-    }
-    s.text = s.record.ControlText(kTextControl);
-    s.icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, kIconControl, STM_GETICON, 0, 0));
-    s.topmost = (GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    GetWindowRect(dialog, &s.rect);
-    s.focusId = GetDlgCtrlID(GetFocus());
-    s.beepsSoFar = static_cast<int>(beeps.size());
-    if (answer) {
-      answer(dialog);
-    } else {
-      DialogAnswerer::Click(dialog, IDOK);
-    }
+// Reads the open dialog, then answers it with `answer`.
+DialogAnswerer::Action Look(Shown& shown, std::function<void(HWND)> answer) {
+  return [&shown, answer](HWND dialog, DialogAnswerer&) {
+    shown.record = DialogAnswerer::Read(dialog);
+    shown.icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, 100, STM_GETICON, 0, 0));
+    GetWindowRect(dialog, &shown.rect);
+    shown.focus = GetDlgCtrlID(GetFocus());
+    shown.topmost = GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST;
+    answer(dialog);
   };
 }
-
-Answer Press(int id) {
+std::function<void(HWND)> Press(int id) {
   return [id](HWND dialog) { DialogAnswerer::Click(dialog, id); };
 }
-Answer Key(UINT vk) {
+std::function<void(HWND)> Key(UINT vk) {
   return [vk](HWND dialog) { DialogAnswerer::SendKey(dialog, vk); };
 }
 void CloseBox(HWND dialog) {
   PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-HWND MakeWindow(const char* title) {
-  return CreateWindowExA(0, "Static", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
-                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-class MessageDialogs : public testing::Test {
- protected:
-  void SetUp() override {
-    beeps.clear();
-    SetBeepFunction(RecordBeep);
-    BeepFlag = 1;
-    ScreenRect = RECT{0, 0, 1101, 901};
-    owner_ = MakeWindow("owner");
-    ASSERT_NE(owner_, nullptr);
-  }
-  void TearDown() override {
-    SetBeepFunction(nullptr);
-    FailNextGlobalAllocations(0);
-    FrameWindow = nullptr;
-    if (owner_) DestroyWindow(owner_);
-  }
-
-  HWND owner_ = nullptr;
-};
-
-TEST_F(MessageDialogs, EachKindShowsItsTitleIconTextAndButtons) {
-  HWND frame = MakeWindow("frame");
-  ASSERT_NE(frame, nullptr);
-  FrameWindow = frame;
-  struct Case {
+TEST_F(MessageDialogs, EachKindShowsItsTitleIconTextButtonsAndAnswers) {
+  FrameWindow = owner_;  // an error belongs to the frame, the others to their owner
+  const std::string name = "C:\\100%s%d%n.txt", longText(600, 'a');
+  const auto ask = [](int yes) {
+    return [yes](HWND o) { return AskYesNoText(o, yes, "Q", "Go?"); };
+  };
+  const auto save = [](HWND o) { return AskSaveChanges(o, "File: %s\r\rEdited.", "C:\\a.txt"); };
+  const std::string edited = "File: C:\\a.txt\r\rEdited.";
+  const struct {
+    std::function<int(HWND)> call;
+    std::function<void(HWND)> answer;
+    int result;
     const char* title;
-    const char* text;
-    int iconId;
-    std::vector<int> ids;  // the first is the default
-    std::vector<std::string> texts;
-    int pressId, result;
-  } const cases[] = {
-      {"Error", "Plain(Ctx)\r\rtext 7", 5500, {1}, {"OK"}, IDOK, 0},
-      {"Notice title", "Line x", 5300, {1}, {"OK"}, IDOK, 0},
-      {"Question", "Sure 3?", 5400, {6, 7}, {"&Yes", "&No"}, IDYES, 1},
-      {"File Modified",
-       "File: C:\\a.txt\r\rEdited.",
-       1002,
-       {6, 7, 2},
-       {"&Yes", "&No", "&Cancel"},
-       IDCANCEL,
-       IDCANCEL},
-  };
-  const std::function<int()> calls[] = {
-      [] { return ShowErrorText("Plain(Ctx): text %d", 7); },
-      [this] { return ShowMessageText(owner_, "Notice title", "Line %s", "x"); },
-      [this] { return AskYesNoText(owner_, 1, "Question", "Sure %d?", 3); },
-      [this] { return AskSaveChanges(owner_, "File: %s\r\rEdited.", "C:\\a.txt"); },
-  };
-  for (size_t k = 0; k < 4; ++k) {
-    const Case& c = cases[k];
-    SCOPED_TRACE(c.title);
-    Snapshot s;
-    DialogAnswerer answerer;
-    answerer.Run(Capture(s, Press(c.pressId)));
-    EXPECT_EQ(calls[k](), c.result);
-    ASSERT_TRUE(s.taken);
-    EXPECT_EQ(s.record.title, c.title);
-    EXPECT_EQ(s.text, c.text);
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.iconId));
-    ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(s.icon, icon);
-    ASSERT_EQ(s.buttons.size(), c.ids.size());
-    for (size_t i = 0; i < c.ids.size(); ++i) {
-      EXPECT_EQ(s.buttons[i]->id, c.ids[i]);
-      EXPECT_EQ(s.buttons[i]->text, c.texts[i]);
-      EXPECT_EQ((s.buttons[i]->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON, i == 0) << i;
-    }
-    EXPECT_EQ(s.focusId, c.ids[0]);
-    EXPECT_TRUE(s.topmost);
-    HWND owner = k == 0 ? frame : owner_;  // an error belongs to the frame
-    EXPECT_EQ(s.record.owner, owner);
-    EXPECT_EQ(s.rect.left, (1101 - (s.rect.right - s.rect.left)) / 2);
-    EXPECT_EQ(s.rect.top, (901 - (s.rect.bottom - s.rect.top)) / 2);
-    EXPECT_TRUE(IsWindowEnabled(owner));  // disabled only while the dialog was up
-  }
-  DestroyWindow(frame);
-}
-
-// Only errors turn the first "(...):" into a heading line; arguments are shown literally and
-// every kind cuts its text at 511 characters. Without a frame an error has no owner.
-TEST_F(MessageDialogs, HeadingRuleLiteralArgumentsAndCut) {
-  const char* name = "C:\\100%s%d%n%%.txt";
-  const std::string notFound = std::string("File: ") + name + "\r\rFile not found.";
-  const std::string longText(600, 'a');
-  struct Case {
-    std::function<int(HWND)> call;
     std::string text;
-    bool error;
-    int result = 0;  // when closed with Escape
-  } const cases[] = {
-      {[](HWND) { return ShowError(60009, "MakeFontStyle", 5); },
-       "MakeFontStyle(GetDC)\r\rError detected reading screen device context\r\rCode 5", true},
-      {[](HWND owner) { return ShowMessage(owner, 60020, 60009, "MakeFontStyle", 5); },
-       "MakeFontStyle(GetDC): Error detected reading screen device context\r\rCode 5", false},
-      {[](HWND) { return ShowErrorText("A(b): c(d): e"); }, "A(b)\r\rc(d): e", true},
-      {[](HWND) { return ShowErrorText("%s", "Name(x): y"); }, "Name(x)\r\ry", true},
-      {[](HWND owner) { return AskYesNoText(owner, 0, "T", "Ask(x): y"); }, "Ask(x): y", false},
-      {[name](HWND) { return ShowError(60021, name); }, notFound, true},
-      {[name](HWND owner) { return AskYesNo(owner, 0, 1000, 60024, name); },
-       std::string("File: ") + name +
-           "\r\rThis disk file is write protected on the drive\rWould you like to open it as "
-           "Read-Only?",
-       false},
-      {[&longText](HWND) { return ShowErrorText("x%s", longText.c_str()); },
-       ("x" + longText).substr(0, 511), true},
-      {[&longText](HWND owner) { return ShowMessageText(owner, "T", "%s", longText.c_str()); },
-       longText.substr(0, 511), false},
-      {[&longText](HWND owner) { return AskSaveChanges(owner, "%s!", longText.c_str()); },
-       longText.substr(0, 511), false, IDCANCEL},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text.substr(0, 40));
-    Snapshot s;
-    DialogAnswerer answerer;
-    answerer.Run(Capture(s, Key(VK_ESCAPE)));
-    EXPECT_EQ(c.call(owner_), c.result);
-    ASSERT_TRUE(s.taken);
-    EXPECT_EQ(s.text, c.text);
-    EXPECT_EQ(s.record.owner, c.error ? nullptr : owner_);
-  }
-}
-
-// The keys, buttons and close box of every kind; a question's default decides Enter.
-TEST_F(MessageDialogs, AnswersAndDefaultChoices) {
-  const auto ask = [](int defaultIsYes) {
-    return [defaultIsYes](HWND owner) { return AskYesNoText(owner, defaultIsYes, "Q", "Go?"); };
-  };
-  const auto save = [](HWND owner) { return AskSaveChanges(owner, "File: %s", "x.txt"); };
-  const auto notice = [](HWND owner) { return ShowMessage(owner, 60020, 60066); };
-  struct Case {
-    const char* name;
-    std::function<int(HWND)> call;
-    Answer answer;
-    int result;
+    int icon;
     int defaultId;
-  } const cases[] = {
-      {"No default, Enter", ask(0), Key(VK_RETURN), 0, IDNO},
-      {"Yes default, Enter", ask(1), Key(VK_RETURN), 1, IDYES},
-      {"Yes default, Escape", ask(1), Key(VK_ESCAPE), 0, IDYES},
-      {"any non-zero is Yes", ask(5), Key(VK_RETURN), 1, IDYES},
-      {"Yes button", ask(0), Press(IDYES), 1, IDNO},
-      {"question close box", ask(1), CloseBox, 0, IDYES},
-      {"save Yes", save, Press(IDYES), IDYES, IDYES},
-      {"save Enter", save, Key(VK_RETURN), IDYES, IDYES},
-      {"save Escape", save, Key(VK_ESCAPE), IDCANCEL, IDYES},
-      {"save close box", save, CloseBox, IDCANCEL, IDYES},
-      {"notice close box", notice, CloseBox, 0, IDOK},
+    const char* buttons;  // "id:text" in template order
+  } cases[] = {
+      {[](HWND) { return ShowErrorText("Plain(Ctx): text %d", 7); }, Press(IDOK), 0, "Error",
+       "Plain(Ctx)\r\rtext 7", 5500, 1, "1:OK"},
+      {[](HWND) { return ShowErrorText("%s", "A(b): c(d): e"); }, Key(VK_ESCAPE), 0, "Error",
+       "A(b)\r\rc(d): e", 5500, 1, "1:OK"},  // only errors make a heading of "(...):"
+      {[&](HWND) { return ShowError(60021, name.c_str()); }, CloseBox, 0, "Error",
+       "File: " + name + "\r\rFile not found.", 5500, 1, "1:OK"},
+      {[](HWND o) { return ShowMessage(o, 60020, 60009, "Font", 5); }, Press(IDOK), 0,
+       "File I/O Error", "Font(GetDC): Error detected reading screen device context\r\rCode 5",
+       5300, 1, "1:OK"},
+      {[&](HWND o) { return ShowMessageText(o, "T", "%s", longText.c_str()); }, Key(VK_RETURN), 0,
+       "T", longText.substr(0, 511), 5300, 1, "1:OK"},
+      {ask(0), Key(VK_RETURN), 0, "Q", "Go?", 5400, 7, "6:&Yes 7:&No"},
+      {ask(5), Key(VK_RETURN), 1, "Q", "Go?", 5400, 6, "6:&Yes 7:&No"},
+      {ask(1), Key(VK_ESCAPE), 0, "Q", "Go?", 5400, 6, "6:&Yes 7:&No"},
+      {ask(0), Press(IDYES), 1, "Q", "Go?", 5400, 7, "6:&Yes 7:&No"},
+      {[&](HWND o) { return AskYesNo(o, 0, 1000, 60024, name.c_str()); }, CloseBox, 0, "Norvel",
+       "File: " + name +
+           "\r\rThis disk file is write protected on the drive\rWould you like to "
+           "open it as Read-Only?",
+       5400, 7, "6:&Yes 7:&No"},
+      {save, Key(VK_RETURN), IDYES, "File Modified", edited, 1002, 6, "6:&Yes 7:&No 2:&Cancel"},
+      {save, Press(IDNO), IDNO, "File Modified", edited, 1002, 6, "6:&Yes 7:&No 2:&Cancel"},
+      {save, CloseBox, IDCANCEL, "File Modified", edited, 1002, 6, "6:&Yes 7:&No 2:&Cancel"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    Snapshot s;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 30));
+    Shown shown;
     DialogAnswerer answerer;
-    answerer.Run(Capture(s, c.answer));
+    answerer.Run(Look(shown, c.answer));
     EXPECT_EQ(c.call(owner_), c.result);
-    ASSERT_TRUE(s.taken);
-    EXPECT_EQ(s.focusId, c.defaultId);
-    for (const ControlInfo* button : s.buttons) {
-      EXPECT_EQ((button->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON, button->id == c.defaultId)
-          << button->text;
+    EXPECT_EQ(shown.record.title, c.title);
+    EXPECT_EQ(shown.record.ControlText(101), c.text);
+    EXPECT_EQ(shown.icon, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.icon)));
+    std::string buttons;
+    int defaultId = 0;
+    for (const ControlInfo& control : shown.record.controls) {
+      if (control.className != "Button") continue;
+      if ((control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) defaultId = control.id;
+      buttons += (buttons.empty() ? "" : " ") + std::to_string(control.id) + ":" + control.text;
     }
+    EXPECT_EQ(buttons, c.buttons);
+    EXPECT_EQ(defaultId, c.defaultId);
+    EXPECT_EQ(shown.focus, c.defaultId);
+    EXPECT_EQ(shown.record.owner, owner_);
+    EXPECT_TRUE(shown.topmost);
+    EXPECT_EQ(shown.rect.left, (1101 - (shown.rect.right - shown.rect.left)) / 2);
+    EXPECT_EQ(shown.rect.top, (901 - (shown.rect.bottom - shown.rect.top)) / 2);
+    EXPECT_TRUE(IsWindowEnabled(owner_));
   }
 }
 
-TEST_F(MessageDialogs, FailedLookupsShowOnlyTheLookupError) {
-  const std::function<int(HWND)> calls[] = {
-      [](HWND) { return ShowError(59999, "x"); },
-      [](HWND owner) { return AskYesNo(owner, 1, 1000, 60108, "x"); },
-  };
-  for (const auto& call : calls) {
-    DialogAnswerer answerer;
-    answerer.PressButton(IDOK);
-    EXPECT_EQ(call(owner_), 0);
-    ASSERT_EQ(answerer.Count(), 1u);
-    EXPECT_EQ(answerer.Last().title, "Error");
-    EXPECT_EQ(answerer.Last().ControlText(kTextControl).rfind("GetString(LoadString)\r\r", 0), 0u);
-  }
-}
-
-TEST_F(MessageDialogs, BeepOnlyWhenSoundsAreOnButBeepAndFailAlways) {
-  {
-    Snapshot s;
-    DialogAnswerer answerer;
-    answerer.Run(Capture(s));
-    ShowMessageText(owner_, "T", "with sound");
-    EXPECT_EQ(s.beepsSoFar, 1);  // before the dialog appeared
-    EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONASTERISK});
-  }
-  BeepFlag = 0;
-  beeps.clear();
-  {
-    DialogAnswerer answerer;
-    answerer.PressButton(IDOK).PressButton(IDNO);
-    ShowErrorText("quiet");
-    AskSaveChanges(owner_, "quiet");
-    EXPECT_EQ(answerer.Count(), 2u);
-  }
-  EXPECT_TRUE(beeps.empty());
-  EXPECT_EQ(BeepAndFail(), 0);
-  EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONASTERISK});
-}
-
-TEST_F(MessageDialogs, TemplateAllocationFailureShowsTheSystemBox) {
-  struct Case {
-    std::function<int(HWND)> call;
-    int result;
-  } const cases[] = {
-      // A save question that cannot be asked counts as No.
-      {[](HWND owner) { return AskSaveChanges(owner, "lost"); }, IDCANCEL},
-  };
-  for (const Case& c : cases) {
-    HICON icon = nullptr;
-    DialogAnswerer answerer;
-    answerer.Run([&icon](HWND dialog, DialogAnswerer&) {
-      for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-          icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-        }
-      }
-      DialogAnswerer::Click(dialog, IDOK);
-    });
-    FailNextGlobalAllocations(1);
-    EXPECT_EQ(c.call(owner_), c.result);
-    ASSERT_EQ(answerer.Count(), 1u);
-    EXPECT_EQ(answerer.Last().title, "Error");
-    EXPECT_TRUE(answerer.Last().HasText("Cannot allocate memory for dialog box template"))
-        << answerer.Last().Describe();
-    EXPECT_FALSE(answerer.Last().HasText("lost"));
-    EXPECT_EQ(icon, LoadIconA(nullptr, IDI_HAND));
-  }
-}
-
-TEST_F(MessageDialogs, SplashBoxClosesBeforeTheDialog) {
-  HWND splash = CreateWindowExA(WS_EX_TOPMOST, "Static", "Splash", WS_POPUP | WS_VISIBLE, 0, 0, 50,
-                                50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(splash, nullptr);
+TEST_F(MessageDialogs, BeepsSplashAndNoMemory) {
+  HWND splash = CreateWindowA("Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 5, 5, 0, 0, 0, 0);
   SplashWindow = splash;
   bool splashGone = false;
+  size_t beepsShown = 0;
   DialogAnswerer answerer;
   answerer.Run([&](HWND dialog, DialogAnswerer&) {
     splashGone = !IsWindow(splash);
-    DialogAnswerer::Click(dialog, IDYES);
+    beepsShown = beeps.size();
+    DialogAnswerer::Click(dialog, IDOK);
   });
-  EXPECT_EQ(AskYesNoText(owner_, 0, "T", "splash?"), 1);
+  ShowMessageText(owner_, "T", "with sound");
   EXPECT_TRUE(splashGone);
-  EXPECT_EQ(SplashWindow, nullptr);
+  EXPECT_EQ(beepsShown, 1u);  // the beep comes before the dialog
+  EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONASTERISK});
+
+  BeepFlag = 0;
+  beeps.clear();
+  answerer.PressButton(IDOK).PressButton(IDNO);
+  ShowErrorText("quiet");
+  AskSaveChanges(owner_, "quiet");
+  EXPECT_TRUE(beeps.empty());
+  EXPECT_EQ(BeepAndFail(), 0);  // beeps even when sounds are off
+  EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONASTERISK});
+
+  // A save question without memory for its template shows the system's box and counts as
+  // Cancel: the document and its edits stay.
+  FailNextGlobalAllocations(1);
+  answerer.PressButton(IDOK);
+  EXPECT_EQ(AskSaveChanges(owner_, "lost"), IDCANCEL);
+  EXPECT_TRUE(answerer.Last().HasText("Cannot allocate memory for dialog box template"));
+  EXPECT_FALSE(answerer.Last().HasText("lost"));
 }
 
 }  // namespace

@@ -10,8 +10,8 @@ class TempFolder {
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
     static unsigned counter = 0;
-    path_ = std::string(base) + "norvel-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++counter);
+    path_ = base +
+            ("norvel-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
     CreateDirectoryA(path_.c_str(), nullptr);
   }
   ~TempFolder() { RemoveTree(path_); }
@@ -23,25 +23,21 @@ class TempFolder {
 
   // Writes the bytes exactly; returns the file's path.
   std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::string file = File(name);
-    HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, 0);
     DWORD written = 0;
-    if (!bytes.empty())
-      WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(handle);
-    return file;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return File(name);
   }
 
+  // The file's bytes, or "<missing>".
   static std::string Read(const std::string& file) {
-    std::string bytes;
     HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return "<missing>";
-    bytes.resize(GetFileSize(handle, nullptr));
+    std::string bytes(GetFileSize(handle, nullptr), '\0');
     DWORD read = 0;
-    if (!bytes.empty())
-      ReadFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    ReadFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
     CloseHandle(handle);
     return bytes;
   }
@@ -50,20 +46,14 @@ class TempFolder {
   static void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
-        const std::string child = folder + "\\" + name;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-          RemoveTree(child);
-        } else {
-          SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-          DeleteFileA(child.c_str());
-        }
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+      const std::string name = found.cFileName, child = folder + "\\" + name;
+      if (name == "." || name == "..") continue;
+      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
+      DeleteFileA(child.c_str());
     }
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
     RemoveDirectoryA(folder.c_str());
   }
 

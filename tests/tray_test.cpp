@@ -2,122 +2,78 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/commands.h"
 #include "app/frame.h"
+#include "app/topmost.h"
+#include "settings/placement.h"
 #include "app/tray.h"
 #include "frame_fixture.h"
 #include "resources/resource.h"
 
 namespace {
 
-// True while the shell holds an icon of this frame with the tray id (a modify of an icon the
-// shell does not know fails).
+// A modify of an icon the shell does not hold fails.
 bool TrayIconExists(HWND frame) {
   NOTIFYICONDATAA data = {};
   data.cbSize = sizeof data;
   data.hWnd = frame;
   data.uID = kTrayIconId;
-  data.uFlags = NIF_TIP;
-  lstrcpynA(data.szTip, "probe", sizeof data.szTip);
   return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
-
 bool IsTopmost(HWND window) {
-  return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-void ClickTray(HWND frame, UINT mouseMessage) {
-  SendMessageA(frame, TrayMessage, kTrayIconId, mouseMessage);
-  PumpMessages();
+  return GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST;
 }
 
 using TrayTest = FrameFixture;
 
-TEST_F(TrayTest, StartUpAddsTheIconAndShutdownRemovesItOnlyWithTaskTray) {
-  AppOptions.TaskTray = 1;
-  ASSERT_NE(StartFrame(), nullptr);
-  EXPECT_TRUE(TrayIconExists(frame_));
-  ASSERT_TRUE(ShutdownApplication(frame_, AppOptions));
-  EXPECT_FALSE(TrayIconExists(frame_));
-  DestroyWindow(frame_);
-  PumpMessages();
-  ClearQuit();
-
-  // Without it there is no icon, and a minimized frame stays visible.
-  AppOptions.TaskTray = 0;
-  ASSERT_NE(StartFrame(), nullptr);
-  EXPECT_FALSE(TrayIconExists(frame_));
-  ShowWindow(frame_, SW_MINIMIZE);
-  PumpMessages();
-  EXPECT_TRUE(IsWindowVisible(frame_));
-  EXPECT_TRUE(IsIconic(frame_));
-}
-
-TEST_F(TrayTest, MinimizedFrameHidesWithTaskTrayAndEitherButtonBringsItBackRestored) {
-  AppOptions.TaskTray = 1;
-  ASSERT_NE(StartFrame(), nullptr);
-  for (UINT button : {WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
-    ShowWindow(frame_, SW_MINIMIZE);
-    PumpMessages();
-    ASSERT_FALSE(IsWindowVisible(frame_)) << button;
-
-    for (UINT ignored : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_LBUTTONDBLCLK}) {
-      ClickTray(frame_, ignored);
-      EXPECT_FALSE(IsWindowVisible(frame_)) << ignored;
+TEST_F(TrayTest, TheIconBringsBackTheMinimizedFrameAndGoesAtShutdown) {
+  for (DWORD taskTray : {0, 1}) {
+    AppOptions.TaskTray = taskTray;
+    AppOptions.TopMost = 1;
+    ASSERT_NE(StartFrame(), nullptr);
+    EXPECT_EQ(TrayIconExists(frame_), taskTray == 1);
+    for (UINT button : {WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
+      ShowWindow(frame_, SW_MINIMIZE);
+      PumpMessages();
+      EXPECT_EQ(IsWindowVisible(frame_) != 0, taskTray == 0);
+      SetWindowPos(frame_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      for (UINT ignored : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONDBLCLK}) {
+        SendMessageA(frame_, TrayMessage, kTrayIconId, ignored);
+        EXPECT_TRUE(IsIconic(frame_));
+      }
+      SendMessageA(frame_, TrayMessage, kTrayIconId, button);
+      PumpMessages();
+      EXPECT_TRUE(IsWindowVisible(frame_));
+      EXPECT_FALSE(IsIconic(frame_));
+      EXPECT_TRUE(IsTopmost(frame_));  // put back with the frame
     }
-
-    ClickTray(frame_, button);
-    EXPECT_TRUE(IsWindowVisible(frame_)) << button;
-    EXPECT_FALSE(IsIconic(frame_)) << button;
+    ASSERT_TRUE(ShutdownApplication(frame_, AppOptions));
+    EXPECT_FALSE(TrayIconExists(frame_));
+    DestroyWindow(frame_);
+    PumpMessages();
+    ClearQuit();
   }
 }
 
-TEST_F(TrayTest, AlwaysOnTopTurnsTheFrameTopmostAndRecordsItForTheToolWindows) {
-  AppOptions.TopMost = 0;
-  AppOptions.Errors.Show = 0;
-  AppOptions.ASCII.Show = 0;
+TEST_F(TrayTest, AlwaysOnTopIsCheckedAndRecordedForTheToolWindows) {
+  AppOptions.TopMost = AppOptions.Errors.Show = AppOptions.ASCII.Show = 0;
   ASSERT_NE(StartFrame(), nullptr);
-  ASSERT_FALSE(IsTopmost(frame_));
-  const RECT before = ChildRect(MdiClient);
-  RECT frameBefore;
-  GetWindowRect(frame_, &frameBefore);
-
+  RECT before;
+  GetWindowRect(frame_, &before);
+  for (DWORD on : {1, 0}) {
+    Command(IDM_TOPMOST);
+    EXPECT_EQ(IsTopmost(frame_), on == 1);
+    EXPECT_EQ(AppOptions.TopMost, on);
+    EXPECT_EQ(AppOptions.Errors.Show, static_cast<int>(on));
+    EXPECT_EQ(AppOptions.ASCII.Show, static_cast<int>(on));
+    EXPECT_EQ(GetMenuState(GetMenu(frame_), IDM_TOPMOST, MF_BYCOMMAND) & MF_CHECKED,
+              on ? UINT{MF_CHECKED} : 0u);
+    RECT after;
+    GetWindowRect(frame_, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));  // neither moved nor sized
+  }
+  // The focus puts a dropped topmost state back.
   Command(IDM_TOPMOST);
-  EXPECT_TRUE(IsTopmost(frame_));
-  EXPECT_EQ(AppOptions.TopMost, 1u);
-  EXPECT_EQ(AppOptions.Errors.Show, 1);
-  EXPECT_EQ(AppOptions.ASCII.Show, 1);
-  EXPECT_NE(GetMenuState(GetMenu(frame_), IDM_TOPMOST, MF_BYCOMMAND) & MF_CHECKED, 0u);
-  RECT frameAfter;
-  GetWindowRect(frame_, &frameAfter);
-  EXPECT_TRUE(EqualRect(&frameBefore, &frameAfter));  // neither moved nor sized
-  const RECT after = ChildRect(MdiClient);
-  EXPECT_TRUE(EqualRect(&before, &after));
-
-  Command(IDM_TOPMOST);
-  EXPECT_FALSE(IsTopmost(frame_));
-  EXPECT_EQ(AppOptions.TopMost, 0u);
-  EXPECT_EQ(AppOptions.Errors.Show, 0);
-  EXPECT_EQ(AppOptions.ASCII.Show, 0);
-  EXPECT_EQ(GetMenuState(GetMenu(frame_), IDM_TOPMOST, MF_BYCOMMAND) & MF_CHECKED, 0u);
-}
-
-// A click on the tray icon and the focus both put a dropped topmost state back.
-TEST_F(TrayTest, TrayClickAndFocusReapplyTopmost) {
-  AppOptions.TaskTray = 1;
-  AppOptions.TopMost = 1;
-  ASSERT_NE(StartFrame(), nullptr);
-  ASSERT_TRUE(IsTopmost(frame_));
-  const auto drop = [this] {
-    SetWindowPos(frame_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ASSERT_FALSE(IsTopmost(frame_));
-  };
-  drop();
-  ShowWindow(frame_, SW_MINIMIZE);
-  PumpMessages();
-  ClickTray(frame_, WM_LBUTTONDOWN);
-  EXPECT_TRUE(IsTopmost(frame_));
-  drop();
+  SetWindowPos(frame_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageA(frame_, WM_SETFOCUS, 0, 0);
   EXPECT_TRUE(IsTopmost(frame_));
 }

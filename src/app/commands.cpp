@@ -1,18 +1,16 @@
 // The command table: one line per command id or id range.
 #include "app/commands.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "app/fonts.h"
 #include "app/frame_layout.h"
 #include "app/menu_state.h"
 #include "app/printer_setup.h"
 #include "app/toolbar.h"
-#include "app/tray.h"
+#include "app/topmost.h"
 #include "base/globals.h"
 #include "docset/create_document.h"
 #include "docset/document_set.h"
+#include "docset/doc_commands.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
 #include "editing/clipboard.h"
@@ -42,10 +40,6 @@ struct CommandEntry {
   CommandHandler handler;
 };
 
-void OpenSheetAt(HWND frame, AppOptionsRecord& options, int page) {
-  OpenOptionsSheet(frame, options, page);
-}
-
 void OnOpen(HWND frame, UINT id, AppOptionsRecord& options) {
   BulkOperation = TRUE;
   SetStatus(id);
@@ -71,16 +65,16 @@ const CommandEntry kFrameCommands[] = {
     {IDM_OPEN, IDM_OPEN, OnOpen},
     {IDM_SAVEALL, IDM_SAVEALL, [](HWND, UINT, AppOptionsRecord& o) { SaveAllDocuments(o); }},
     {IDM_PAGESETUP, IDM_PAGESETUP,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kPrintingPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kPrintingPage); }},
     {IDM_PRINTERSETUP, IDM_PRINTERSETUP, [](HWND f, UINT, AppOptionsRecord&) { PrinterSetup(f); }},
     {IDM_OPTIONS, IDM_OPTIONS, OnOptions},
     {IDM_SETUP, IDM_SETUP,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kExplorerPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kExplorerPage); }},
     {IDM_OPENLIST, IDM_OPENLIST, [](HWND f, UINT, AppOptionsRecord& o) { OpenListCommand(f, o); }},
     {IDM_BUILDLIST, IDM_BUILDLIST,
      [](HWND f, UINT, AppOptionsRecord& o) { BuildIndirectList(f, o); }},
     {IDM_SYSEDITFILES, IDM_SYSEDITFILES,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kSysEditPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kSysEditPage); }},
     {IDM_RECENT_FIRST, IDM_RECENT_LAST,
      [](HWND f, UINT id, AppOptionsRecord& o) {
        OpenRecentFile(f, static_cast<int>(id - IDM_RECENT_FIRST), o);
@@ -106,9 +100,9 @@ const CommandEntry kFrameCommands[] = {
        OpenCharacterChart(&o.ASCII, OptionRecords.DisplayFontRecord.Font.lfFaceName, 1);
      }},
     {IDM_CUSTOMIZETOOLS, IDM_CUSTOMIZETOOLS,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kToolsPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kToolsPage); }},
     {IDM_CUSTOMIZEMACROS, IDM_CUSTOMIZEMACROS,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenSheetAt(f, o, kMacrosPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kMacrosPage); }},
     {IDM_MINIMIZE, IDM_MINIMIZE,
      [](HWND f, UINT, AppOptionsRecord&) { ShowWindow(f, SW_MINIMIZE); }},
     {IDM_TOPMOST, IDM_TOPMOST, [](HWND f, UINT, AppOptionsRecord& o) { ToggleTopmost(f, o); }},
@@ -134,21 +128,7 @@ const CommandEntry* FindFrameCommand(UINT id) {
   return nullptr;
 }
 
-constexpr UINT kDocumentCommands[] = {
-    IDM_PROPERTIES, IDM_CLOSE,      IDM_SAVE,       IDM_SAVEAS,    IDM_SAVESELECTION,
-    IDM_DISCARD,    IDM_PRINT,      IDM_INSERTFILE, IDM_UNDO,      IDM_CUT,
-    IDM_COPY,       IDM_PASTE,      IDM_DELETE,     IDM_SELECTALL, IDM_DUPLICATE,
-    IDM_LOWERCASE,  IDM_UPPERCASE,  IDM_READONLY,   IDM_REFRESH,   IDM_GOTOLINE,
-    IDM_WORDWRAP,   IDM_INSERTDATE, IDM_OEMTOANSI,  IDM_ANSITOOEM, IDM_SORT,
-};
-
 }  // namespace
-
-bool IsDocumentCommand(UINT id) {
-  if (id >= IDM_MACRO_FIRST && id <= IDM_MACRO_LAST) return true;
-  return std::find(std::begin(kDocumentCommands), std::end(kDocumentCommands), id) !=
-         std::end(kDocumentCommands);
-}
 
 bool DispatchFrameCommand(HWND frame, UINT id, AppOptionsRecord& options) {
   if (IsDocumentCommand(id)) {

@@ -10,6 +10,3 @@ constexpr int kWindowMenuPosition = 5;  // "&Windows", the MDI window menu, is t
 // Carries out one WM_COMMAND id and refreshes the menu and toolbar state. Returns false for
 // ids it does not know (the MDI window list among them): those go to the default procedure.
 bool DispatchFrameCommand(HWND frame, UINT id, AppOptionsRecord& options);
-
-// True for the commands that belong to a document and are forwarded to it.
-bool IsDocumentCommand(UINT id);

@@ -1,6 +1,8 @@
 // The Display Font and Printer Font commands.
 #include "app/fonts.h"
 
+#include <utility>
+
 #include "base/globals.h"
 #include "docset/document_set.h"
 #include "document/edit_control.h"
@@ -9,16 +11,16 @@
 #include "ui/status.h"
 #include "windows/character_chart.h"
 
-HFONT ChooseFontFromRecord(HWND owner, FontRecord& record) {
+FontOwner ChooseFontFromRecord(HWND owner, FontRecord& record) {
   LOGFONTA chosen = record.Font;  // Cancel must leave the record as it was
   CHOOSEFONTA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.lpLogFont = &chosen;
   dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
-  if (!ChooseFontA(&dialog)) return nullptr;
+  if (!ChooseFontA(&dialog)) return FontOwner();
   record.Font = chosen;
-  HFONT font = CreateFontIndirectA(&record.Font);
+  FontOwner font(CreateFontIndirectA(&record.Font));
   if (!font) {
     ShowError(60001, record.Font.lfFaceName, static_cast<int>(record.Font.lfHeight),
               static_cast<int>(GetLastError()));
@@ -29,10 +31,10 @@ HFONT ChooseFontFromRecord(HWND owner, FontRecord& record) {
 void ChooseDisplayFont(HWND frame, AppOptionsRecord& options) {
   SetStatus(IDM_DISPLAYFONT);
   FontRecord& record = OptionRecords.DisplayFontRecord;
-  HFONT font = ChooseFontFromRecord(frame, record);
-  if (!font) return;
-  if (DisplayFont) DeleteObject(DisplayFont);
-  DisplayFont = font;
+  FontOwner chosen = ChooseFontFromRecord(frame, record);
+  if (!chosen) return;
+  HFONT font = chosen.get();
+  SetDisplayFont(std::move(chosen));
   SaveOptions(options, OptionRecords);
   ForEachDocWindow([font](HWND document) {
     HWND edit = DocEditControl(document);
@@ -48,7 +50,6 @@ void ChooseDisplayFont(HWND frame, AppOptionsRecord& options) {
 void ChoosePrinterFont(HWND frame, AppOptionsRecord& options) {
   SetStatus(IDM_PRINTERFONT);
   // Only the record matters: printing builds its fonts from it.
-  HFONT font = ChooseFontFromRecord(frame, OptionRecords.PrinterFontRecord);
-  if (font) DeleteObject(font);
+  ChooseFontFromRecord(frame, OptionRecords.PrinterFontRecord);
   SaveOptions(options, OptionRecords);
 }

@@ -9,6 +9,8 @@
 #include "app/commands.h"
 #include "app/frame_layout.h"
 #include "app/menu_state.h"
+#include "app/topmost.h"
+#include "settings/placement.h"
 #include "app/single_instance.h"
 #include "app/toolbar.h"
 #include "app/tray.h"
@@ -66,7 +68,7 @@ LRESULT OnCreate(HWND frame, const CREATESTRUCTA* create) {
     ShutdownApplication(frame, *options);
     return -1;
   }
-  DisplayFont = CreateFontIndirectA(&OptionRecords.DisplayFontRecord.Font);
+  SetDisplayFont(FontOwner(CreateFontIndirectA(&OptionRecords.DisplayFontRecord.Font)));
 
   int failedChild = 0;
   MdiClient = CreateMdiClient(frame);
@@ -106,16 +108,12 @@ void OnSize(HWND frame, UINT sizeType) {
 
 void OnSetFocus(HWND frame) {
   SetTopmost(frame, OptionsOf(frame).TopMost);
-  // The active document is the first child of the MDI client that has no owner (owned
-  // children are the titles of iconic windows).
-  for (HWND child = MdiClient ? GetWindow(MdiClient, GW_CHILD) : nullptr; child;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    if (!GetWindow(child, GW_OWNER)) {
-      SetFocus(child);
-      return;
-    }
-  }
-  SetFocus(frame);
+  // The focus goes to the topmost document, or stays with the frame when there is none.
+  HWND first = nullptr;
+  ForEachDocWindow([&first](HWND document) {
+    if (!first) first = document;
+  });
+  SetFocus(first ? first : frame);
 }
 
 void OnPaint(HWND frame) {

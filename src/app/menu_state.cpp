@@ -8,6 +8,7 @@
 
 #include "app/toolbar.h"
 #include "base/globals.h"
+#include "document/doc_window.h"
 #include "document/edit_control.h"
 #include "resources/resource.h"
 #include "ui/status.h"
@@ -31,10 +32,10 @@ DocumentState ReadDocumentState() {
   HWND document = ActiveDocWindow;
   if (!document) return state;
   state.D = true;
-  state.M = GetWindowLongA(document, 4) != 0;
-  state.W = GetWindowLongA(document, 8) != 0;
-  state.R = GetWindowLongA(document, 12) != 0;
-  state.H = GetWindowLongA(document, 16) != 0;
+  state.M = GetDocWord(document, kModifiedWord) != 0;
+  state.W = GetDocWord(document, kWrapWord) != 0;
+  state.R = GetDocWord(document, kViewingWord) != 0;
+  state.H = GetDocWord(document, kSavedWord) != 0;
   if (HWND edit = DocEditControl(document)) {
     CHARRANGE selection = {};
     SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));

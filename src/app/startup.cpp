@@ -185,10 +185,7 @@ int RunMessageLoop() {
 }
 
 void ReleaseStartupResources() {
-  if (DisplayFont) {
-    DeleteObject(DisplayFont);
-    DisplayFont = nullptr;
-  }
+  SetDisplayFont(FontOwner());
   if (PrintDialogRecord.hDevMode) GlobalFree(PrintDialogRecord.hDevMode);
   if (PrintDialogRecord.hDevNames) GlobalFree(PrintDialogRecord.hDevNames);
   PrintDialogRecord.hDevMode = PrintDialogRecord.hDevNames = nullptr;

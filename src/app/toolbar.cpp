@@ -129,10 +129,6 @@ void SaveOrRestore(const char* valueName, BOOL save) {
 
 }  // namespace
 
-const TBBUTTON& ToolbarEntry(int index) {
-  return kButtonTable[index];
-}
-
 int BuildToolbar(HWND frame, const AppOptionsRecord& options) {
   // The strip holds 16 x 16 images; all 31 are added so that the buttons offered when
   // customising show their pictures too.

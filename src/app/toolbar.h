@@ -7,15 +7,12 @@
 
 constexpr int kToolbarEntries =
     43;  // the standard layout plus the buttons offered when customising
-constexpr int kStandardButtons = 35;  // entries 0-34 make the standard toolbar
-constexpr int kToolbarImages = 31;    // images in bitmap 1002
-constexpr int kToolbarImageSize = 16;
+constexpr int kStandardButtons = 35;   // entries 0-34 make the standard toolbar
+constexpr int kToolbarImages = 31;     // images in bitmap 1002, background RGB(192,192,192)
+constexpr int kToolbarImageSize = 16;  // each image is 16 x 16
 
 constexpr const char* kStandardLayout = "Standard";
 constexpr const char* kCustomLayout = "Custom";
-
-// Entry i of the button table (separators have command 0).
-const TBBUTTON& ToolbarEntry(int index);
 
 int BuildToolbar(HWND frame, const AppOptionsRecord& options);
 // The toolbar control writes and reads its own layout below the product key.

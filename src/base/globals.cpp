@@ -1,6 +1,8 @@
 // The program's process-wide state.
 #include "base/globals.h"
 
+#include <utility>
+
 HINSTANCE AppInstance = nullptr;
 HWND FrameWindow = nullptr;
 HWND MdiClient = nullptr;
@@ -26,4 +28,13 @@ DWORD StatusBarStyle = 0;
 void CloseSplash() {
   if (SplashWindow && IsWindow(SplashWindow)) DestroyWindow(SplashWindow);
   SplashWindow = nullptr;
+}
+
+namespace {
+FontOwner displayFontOwner;  // DisplayFont is a view of it
+}  // namespace
+
+void SetDisplayFont(FontOwner font) {
+  displayFontOwner = std::move(font);
+  DisplayFont = displayFontOwner.get();
 }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "base/owned_handle.h"
+
 extern HINSTANCE AppInstance;
 extern HWND FrameWindow;             // "NorvelAppClass"; null until created
 extern HWND MdiClient;               // the "mdiclient" child of the frame
@@ -14,7 +16,7 @@ extern HWND FindReplaceDialog;       // the modeless find/replace dialog, null w
 extern HWND ActiveDocWindow;         // the active document window, null when none
 extern BOOL BulkOperation;           // set while many documents open or close in one operation
 extern UINT FindReplaceMessage;      // id of the registered "commdlg_FindReplace" message
-extern HFONT DisplayFont;            // the font of every edit control
+extern HFONT DisplayFont;            // the font of every edit control, owned by SetDisplayFont
 extern PRINTDLGA PrintDialogRecord;  // shared by Printer Setup and printing
 extern RECT ScreenRect;              // the desktop's client rectangle, taken once at start-up
 extern char IniPath[256];            // the program's path, lower-cased, with ".ini"
@@ -28,6 +30,9 @@ extern DWORD StatusBarStyle;
 constexpr const char* kFrameClassName = "NorvelAppClass";
 constexpr const char* kProductKey = "Software\\Veldmark\\Norvel for Windows 95/NT";
 constexpr const char* kProductName = "Norvel";
+
+// Makes `font` the display font, freeing the one before; an empty owner frees it.
+void SetDisplayFont(FontOwner font);
 
 // Private frame messages.
 constexpr UINT TrayMessage = WM_APP + 200;      // tray icon callback

@@ -68,6 +68,13 @@ const DocumentCommand kDocumentCommands[] = {
 
 }  // namespace
 
+bool IsDocumentCommand(UINT id) {
+  for (const DocumentCommand& command : kDocumentCommands) {
+    if (id >= command.first && id <= command.last) return true;
+  }
+  return false;
+}
+
 bool RunDocumentCommand(HWND document, UINT id, AppOptionsRecord& options) {
   for (const DocumentCommand& command : kDocumentCommands) {
     if (id >= command.first && id <= command.last) {

@@ -4,5 +4,8 @@
 
 #include "settings/options.h"
 
+// True for the commands the frame forwards to the active document.
+bool IsDocumentCommand(UINT id);
+
 // Carries out a forwarded command; false for ids that are not document commands.
 bool RunDocumentCommand(HWND document, UINT id, AppOptionsRecord& options);

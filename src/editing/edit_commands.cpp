@@ -1,5 +1,6 @@
-// The Edit menu's commands are not built yet: each only beeps. (The edit control's own keys,
-// Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V and Del, work meanwhile.)
+// The Edit menu's commands are not built yet: each only beeps. The edit control's own keys
+// Ctrl+Z, Ctrl+X, Ctrl+C and Del work meanwhile; Ctrl+V is the Paste command's key, so it
+// beeps too.
 #include "editing/edit_commands.h"
 
 #include "ui/message_dialogs.h"

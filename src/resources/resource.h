@@ -174,9 +174,4 @@
 #define IDI_TOOL 2840
 #define IDI_DESKTOP 2880
 
-/* Toolbar strip: 31 images of this size, background RGB(192,192,192) */
-#define TOOLBAR_IMAGE_COUNT 31
-#define TOOLBAR_IMAGE_WIDTH 16
-#define TOOLBAR_IMAGE_HEIGHT 16
-
 #endif

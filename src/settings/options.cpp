@@ -99,6 +99,6 @@ int LoadOptions(AppOptionsRecord& options, SideRecords& records) {
 }
 
 int SaveOptions(const AppOptionsRecord&, const SideRecords&) {
-  // The settings store does not exist yet: nothing outlives the run, so nothing is reported.
-  return 1;
+  // The settings store does not exist yet: nothing is stored, and 0 says so.
+  return 0;
 }

@@ -138,5 +138,6 @@ void SetDefaultFont(FontRecord& font);
 // Fills the options and side records. Until a settings store exists this gives the defaults,
 // with the frame centred on the screen at 640 x 400 as on a first run.
 int LoadOptions(AppOptionsRecord& options, SideRecords& records);
-// Stores the options; reports "Options saved" in the status bar.
+// Meant to store the options; the settings store does not exist yet, so it stores nothing and
+// returns 0, and no caller reports a save.
 int SaveOptions(const AppOptionsRecord& options, const SideRecords& records);

@@ -20,7 +20,6 @@ class GlobalBlock {
   explicit operator bool() const { return data_ != nullptr; }
   char* data() const { return static_cast<char*>(data_); }
   size_t size() const { return size_; }
-  HGLOBAL handle() const { return handle_; }
   void Reset();  // unlocks and frees
 
  private:

@@ -30,10 +30,6 @@ struct PendingDialog {
   int defaultIsYes;
 };
 
-HINSTANCE ResourceModule() {
-  return AppInstance ? AppInstance : GetModuleHandleA(nullptr);
-}
-
 void FormatMessageText(char (&text)[kMessageCapacity], const char* format, va_list args) {
   if (!format || vsnprintf(text, sizeof text, format, args) < 0) text[0] = '\0';
 }

@@ -5,14 +5,10 @@
 
 #include "base/globals.h"
 
-namespace {
-
 // Resources live in the program's module; tests run before start-up has stored it.
 HINSTANCE ResourceModule() {
   return AppInstance ? AppInstance : GetModuleHandleA(nullptr);
 }
-
-}  // namespace
 
 int LookUpString(char* buffer, UINT id) {
   if (!buffer) return 0;

@@ -8,6 +8,9 @@ constexpr UINT kMessageTableFirst = 60000;
 constexpr UINT kMessageTableLast = 60107;
 constexpr UINT kFileIoErrorTitle = 60020;  // "File I/O Error", the title of file failures
 
+// The module that holds the program's resources.
+HINSTANCE ResourceModule();
+
 // Copies text `id` into `buffer` (kStringCapacity characters); returns its length, or 0 with
 // the system's code in GetLastError() (GetString, which reports the failure, is the message
 // dialogs' business, since the report is one).

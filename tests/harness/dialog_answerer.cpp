@@ -10,15 +10,12 @@
 
 namespace {
 
-constexpr UINT_PTR kAnswerTimerId = 0x4E56;
-constexpr UINT_PTR kStuckTimerId = 0x4E57;
-constexpr char kNoAnswer[] = " (no answer queued; it was cancelled)";
-// Long enough for the dialog to finish what it posts to itself while opening.
-constexpr UINT kAnswerDelayMs = 20;
+constexpr UINT_PTR kAnswerTimer = 0x4E56;
+constexpr UINT_PTR kStuckTimer = 0x4E57;
+constexpr UINT kAnswerDelayMs = 20;  // the dialog finishes what it posts to itself first
+constexpr UINT kStuckAfterMs = 10000;
 
-// Answerers can nest (the test's own over the harness's background one): the newest answers
-// new dialogs; each one finishes what it started. One hook serves them all.
-std::vector<DialogAnswerer*> answerers;
+std::vector<DialogAnswerer*> answerers;  // nested: the newest answers new dialogs
 HHOOK cbtHook = nullptr;
 
 std::string WindowText(HWND window) {
@@ -33,17 +30,10 @@ std::string ClassName(HWND window) {
   return name;
 }
 
-bool IsTopLevelDialog(HWND window) {
-  return (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) == 0 && ClassName(window) == "#32770";
-}
-
 BOOL CALLBACK AddControl(HWND control, LPARAM param) {
   auto* record = reinterpret_cast<DialogRecord*>(param);
-  ControlInfo info;
-  info.id = GetDlgCtrlID(control);
-  info.className = ClassName(control);
-  info.text = WindowText(control);
-  info.style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
+  ControlInfo info{GetDlgCtrlID(control), ClassName(control), WindowText(control),
+                   static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE))};
   const bool showsText = lstrcmpiA(info.className.c_str(), "Static") == 0 ||
                          lstrcmpiA(info.className.c_str(), "Button") == 0;
   if (showsText && !info.text.empty()) record->texts.push_back(info.text);
@@ -51,70 +41,46 @@ BOOL CALLBACK AddControl(HWND control, LPARAM param) {
   return TRUE;
 }
 
-struct ControlSearch {
-  int id;
-  HWND found;
-};
-
 BOOL CALLBACK MatchControl(HWND control, LPARAM param) {
-  auto* search = reinterpret_cast<ControlSearch*>(param);
-  if (GetDlgCtrlID(control) != search->id) return TRUE;
-  search->found = control;
+  auto* search = reinterpret_cast<std::pair<int, HWND>*>(param);
+  if (GetDlgCtrlID(control) != search->first) return TRUE;
+  search->second = control;
   return FALSE;
 }
 
 }  // namespace
 
-const ControlInfo* DialogRecord::Control(int id) const {
-  for (const ControlInfo& control : controls) {
-    if (control.id == id) return &control;
-  }
-  return nullptr;
-}
-
 std::string DialogRecord::ControlText(int id) const {
-  const ControlInfo* control = Control(id);
-  return control ? control->text : std::string();
+  for (const ControlInfo& control : controls) {
+    if (control.id == id) return control.text;
+  }
+  return std::string();
 }
 
 bool DialogRecord::HasText(const std::string& text) const {
-  for (const std::string& shown : texts) {
-    if (shown == text) return true;
-  }
-  return false;
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 std::string DialogRecord::Describe() const {
   std::string description = "\"" + title + "\"";
-  const char* separator = ": ";
-  for (const std::string& text : texts) {
-    description += separator + text;
-    separator = " | ";
-  }
+  for (size_t i = 0; i < texts.size(); ++i) description += (i ? " | " : ": ") + texts[i];
   return description;
 }
 
 DialogAnswerer::DialogAnswerer() {
-  if (answerers.empty()) {
+  if (answerers.empty())
     cbtHook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
-    if (!cbtHook) ADD_FAILURE() << "SetWindowsHookExA(WH_CBT) failed, error " << GetLastError();
-  }
+  if (!cbtHook) ADD_FAILURE() << "SetWindowsHookExA(WH_CBT) failed, error " << GetLastError();
   answerers.push_back(this);
 }
 
 DialogAnswerer::~DialogAnswerer() {
   answerers.erase(std::find(answerers.begin(), answerers.end(), this));
-  if (answerers.empty() && cbtHook) {
-    UnhookWindowsHookEx(cbtHook);
-    cbtHook = nullptr;
-  }
-  for (const auto& entry : pending_) KillTimer(entry.first, kAnswerTimerId);
-  for (const auto& entry : answered_) KillTimer(entry.first, kStuckTimerId);
-  if (!queue_.empty()) {
-    std::string unused;
-    for (const Answer& answer : queue_) unused += " " + answer.description;
-    ADD_FAILURE() << queue_.size() << " queued dialog answer(s) never used:" << unused;
-  }
+  if (answerers.empty() && cbtHook) UnhookWindowsHookEx(cbtHook);
+  if (answerers.empty()) cbtHook = nullptr;
+  for (const auto& entry : pending_) KillTimer(entry.first, kAnswerTimer);
+  for (const auto& entry : answered_) KillTimer(entry.first, kStuckTimer);
+  for (const Answer& answer : queue_) ADD_FAILURE() << "Answer never used: " << answer.description;
 }
 
 DialogAnswerer& DialogAnswerer::Queue(std::string description, Action action, bool watch) {
@@ -134,7 +100,7 @@ DialogAnswerer& DialogAnswerer::PressKey(UINT vk) {
 }
 
 DialogAnswerer& DialogAnswerer::EnterFileName(const std::string& name) {
-  return Queue("EnterFileName(\"" + name + "\")", [name](HWND dialog, DialogAnswerer&) {
+  return Queue("EnterFileName(" + name + ")", [name](HWND dialog, DialogAnswerer&) {
     const int field = FindControl(dialog, cmb13) ? cmb13 : edt1;
     if (!SetControlText(dialog, field, name) || !Click(dialog, IDOK)) Dismiss(dialog);
   });
@@ -151,29 +117,20 @@ DialogAnswerer& DialogAnswerer::Leave() {
 
 const DialogRecord& DialogAnswerer::Last() const {
   static const DialogRecord none;
-  if (seen_.empty()) {
-    ADD_FAILURE() << "No dialog was seen";
-    return none;
-  }
-  return seen_.back();
+  if (seen_.empty()) ADD_FAILURE() << "No dialog was seen";
+  return seen_.empty() ? none : seen_.back();
 }
 
 HWND DialogAnswerer::FindControl(HWND dialog, int id) {
-  if (HWND child = GetDlgItem(dialog, id)) return child;
-  ControlSearch search{id, nullptr};
-  EnumChildWindows(dialog, MatchControl, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::pair<int, HWND> search{id, GetDlgItem(dialog, id)};
+  if (!search.second) EnumChildWindows(dialog, MatchControl, reinterpret_cast<LPARAM>(&search));
+  return search.second;
 }
 
 bool DialogAnswerer::Click(HWND dialog, int id) {
   HWND button = FindControl(dialog, id);
-  if (!button) {
-    ADD_FAILURE() << "Dialog \"" << WindowText(dialog) << "\" has no control " << id;
-    return false;
-  }
-  if (!IsWindowEnabled(button)) {
-    ADD_FAILURE() << "Button " << id << " (\"" << WindowText(button) << "\") of dialog \""
-                  << WindowText(dialog) << "\" is disabled";
+  if (!button || !IsWindowEnabled(button)) {
+    ADD_FAILURE() << "Dialog \"" << WindowText(dialog) << "\" has no enabled control " << id;
     return false;
   }
   if (lstrcmpiA(ClassName(button).c_str(), "Button") == 0) {
@@ -188,8 +145,7 @@ bool DialogAnswerer::Click(HWND dialog, int id) {
 void DialogAnswerer::SendKey(HWND dialog, UINT vk) {
   HWND target = GetFocus();
   if (!target || (target != dialog && !IsChild(dialog, target))) target = dialog;
-  // Posted, not sent: the key goes through the dialog's modal loop and IsDialogMessage, the
-  // way a key typed by a user does.
+  // Posted, as typed keys are: through the modal loop and IsDialogMessage.
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
   PostMessageA(target, WM_KEYDOWN, vk, scan | 1);
   PostMessageA(target, WM_KEYUP, vk, scan | 1 | (LPARAM{3} << 30));
@@ -197,25 +153,20 @@ void DialogAnswerer::SendKey(HWND dialog, UINT vk) {
 
 bool DialogAnswerer::SetControlText(HWND dialog, int id, const std::string& text) {
   HWND control = FindControl(dialog, id);
-  if (!control) {
-    ADD_FAILURE() << "Dialog \"" << WindowText(dialog) << "\" has no control " << id;
-    return false;
-  }
-  SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  return true;
+  if (!control) ADD_FAILURE() << "Dialog \"" << WindowText(dialog) << "\" has no control " << id;
+  return control && SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void DialogAnswerer::Dismiss(HWND dialog) {
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-  // A message box without a Cancel button, or a dialog that ignores IDCANCEL.
+  // A message box without Cancel, or a dialog that ignores IDCANCEL.
   if (IsWindow(dialog) && IsWindowVisible(dialog)) SendMessageA(dialog, WM_CLOSE, 0, 0);
   if (IsWindow(dialog) && IsWindowVisible(dialog)) EndDialog(dialog, IDCANCEL);
 }
 
 DialogRecord DialogAnswerer::Read(HWND dialog) {
   DialogRecord record;
-  record.window = dialog;
   record.owner = GetWindow(dialog, GW_OWNER);
   record.title = WindowText(dialog);
   EnumChildWindows(dialog, AddControl, reinterpret_cast<LPARAM>(&record));
@@ -225,84 +176,66 @@ DialogRecord DialogAnswerer::Read(HWND dialog) {
 LRESULT CALLBACK DialogAnswerer::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
   HWND window = reinterpret_cast<HWND>(wParam);
   if (code == HCBT_ACTIVATE && !answerers.empty()) answerers.back()->OnActivate(window);
-  if (code == HCBT_DESTROYWND) {
-    for (DialogAnswerer* answerer : answerers) answerer->OnDestroy(window);
+  for (DialogAnswerer* answerer : answerers) {
+    if (code != HCBT_DESTROYWND) break;
+    answerer->answered_.erase(window);
+    auto entry = answerer->pending_.find(window);
+    if (entry == answerer->pending_.end()) continue;
+    // Closed before its answer was due: an unexpected one still fails the test.
+    const DialogRecord& record = answerer->seen_[entry->second.record];
+    if (!record.expected) ADD_FAILURE() << "Unexpected dialog " << record.Describe();
+    answerer->pending_.erase(entry);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void DialogAnswerer::OnActivate(HWND window) {
-  if (handled_.count(window) || !IsTopLevelDialog(window)) return;
-  handled_.insert(window);
+  if (GetPropA(window, "NorvelSeen") || (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) ||
+      ClassName(window) != "#32770")
+    return;
+  SetPropA(window, "NorvelSeen", window);  // later activations are the same dialog
   seen_.push_back(Read(window));
-  Pending pending;
-  pending.record = seen_.size() - 1;
+  Answer answer{"Dismiss", [](HWND dialog, DialogAnswerer&) { Dismiss(dialog); }};
   if (queue_.empty()) {
     seen_.back().expected = false;
-    pending.answer = Answer{"Dismiss", [](HWND dialog, DialogAnswerer&) { Dismiss(dialog); }};
   } else {
-    pending.answer = std::move(queue_.front());
+    answer = std::move(queue_.front());
     queue_.pop_front();
   }
-  pending_[window] = std::move(pending);
-  SetTimer(window, kAnswerTimerId, kAnswerDelayMs, AnswerTimer);
-}
-
-void DialogAnswerer::OnDestroy(HWND window) {
-  handled_.erase(window);
-  answered_.erase(window);
-  auto entry = pending_.find(window);
-  if (entry == pending_.end()) return;
-  // Closed before its answer was due: an unexpected one must still fail the test.
-  const DialogRecord& record = seen_[entry->second.record];
-  if (!record.expected) ADD_FAILURE() << "Unexpected dialog " << record.Describe() << kNoAnswer;
-  pending_.erase(entry);
+  answer.record = seen_.size() - 1;
+  pending_[window] = std::move(answer);
+  SetTimer(window, kAnswerTimer, kAnswerDelayMs, OnTimer);
 }
 
 void DialogAnswerer::OnAnswerTime(HWND dialog) {
-  auto entry = pending_.find(dialog);
-  if (entry == pending_.end()) return;
   // Taken off first: the action may open further dialogs, which re-enter the answerer.
-  Pending pending = std::move(entry->second);
-  pending_.erase(entry);
-  DialogRecord& record = seen_[pending.record];
+  Answer answer = std::move(pending_[dialog]);
+  pending_.erase(dialog);
+  DialogRecord& record = seen_[answer.record];
   const bool expected = record.expected;
-  record = Read(dialog);
+  record = Read(dialog);  // the finished dialog, as it is just before the answer
   record.expected = expected;
-  if (!expected) ADD_FAILURE() << "Unexpected dialog " << record.Describe() << kNoAnswer;
-  pending.answer.action(dialog, *this);
-  // Only a modal dialog can be stuck: nothing but a queued answer can reach it while the test
-  // waits in its modal loop. A modeless one (enabled owner) stays open for the test to drive.
+  if (!expected) ADD_FAILURE() << "Unexpected dialog " << record.Describe() << " (cancelled)";
+  answer.action(dialog, *this);
+  // Only a modal dialog (disabled owner) can be stuck; a modeless one is left to the test.
   HWND owner = GetWindow(dialog, GW_OWNER);
-  if (pending.answer.watch && IsWindow(dialog) && IsWindowVisible(dialog) &&
+  if (answer.watch && IsWindow(dialog) && IsWindowVisible(dialog) &&
       (!owner || !IsWindowEnabled(owner))) {
-    answered_[dialog] = pending.answer.description;
-    SetTimer(dialog, kStuckTimerId, stuckAfterMs_, StuckTimer);
+    answered_[dialog] = std::move(answer);
+    SetTimer(dialog, kStuckTimer, kStuckAfterMs, OnTimer);
   }
 }
 
-void DialogAnswerer::OnStuck(HWND dialog) {
-  auto entry = answered_.find(dialog);
-  if (entry == answered_.end()) return;
-  const std::string answer = entry->second;
-  answered_.erase(entry);
-  if (!IsWindowVisible(dialog)) return;
-  ADD_FAILURE() << "Dialog " << Read(dialog).Describe() << " is still open " << stuckAfterMs_
-                << " ms after " << answer;
-  Dismiss(dialog);
-}
-
-void CALLBACK DialogAnswerer::AnswerTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
-  KillTimer(dialog, id);
-  // The answer may create or end answerers: find the owner first, then stop looking.
-  for (DialogAnswerer* answerer : answerers) {
-    if (answerer->pending_.count(dialog)) return answerer->OnAnswerTime(dialog);
-  }
-}
-
-void CALLBACK DialogAnswerer::StuckTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
+void CALLBACK DialogAnswerer::OnTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
   KillTimer(dialog, id);
   for (DialogAnswerer* answerer : answerers) {
-    if (answerer->answered_.count(dialog)) return answerer->OnStuck(dialog);
+    if (id == kAnswerTimer && answerer->pending_.count(dialog))
+      return answerer->OnAnswerTime(dialog);
+    if (id != kStuckTimer || !answerer->answered_.count(dialog)) continue;
+    const std::string answer = answerer->answered_[dialog].description;
+    answerer->answered_.erase(dialog);
+    if (!IsWindowVisible(dialog)) return;
+    ADD_FAILURE() << "Dialog " << Read(dialog).Describe() << " still open after " << answer;
+    return Dismiss(dialog);
   }
 }

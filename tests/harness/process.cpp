@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
-#include "harness/dialog_answerer.h"
 #include "harness/pump.h"
 
 namespace {
@@ -23,35 +21,11 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<WindowSearch*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId) return TRUE;
   char name[256] = "";
   GetClassNameA(window, name, sizeof name);
-  if (lstrcmpiA(name, search->className) != 0) return TRUE;
+  if (owner != search->processId || lstrcmpiA(name, search->className) != 0) return TRUE;
   search->found = window;
   return FALSE;
-}
-
-struct WindowList {
-  DWORD processId;
-  std::string text;
-};
-
-BOOL CALLBACK DescribeWindow(HWND window, LPARAM param) {
-  auto* list = reinterpret_cast<WindowList*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != list->processId || !IsWindowVisible(window)) return TRUE;
-  char name[256] = "";
-  GetClassNameA(window, name, sizeof name);
-  list->text += std::string("\n  ") + name + " " + DialogAnswerer::Read(window).Describe();
-  return TRUE;
-}
-
-// What a hung process shows: usually a message box that nobody answers.
-std::string VisibleWindows(DWORD processId) {
-  WindowList list{processId, ""};
-  EnumWindows(DescribeWindow, reinterpret_cast<LPARAM>(&list));
-  return list.text.empty() ? " none" : list.text;
 }
 
 }  // namespace
@@ -65,34 +39,24 @@ void SetNorvelExePath(const std::string& path) {
 }
 
 ProcessUnderTest::~ProcessUnderTest() {
-  Terminate();
-}
-
-ProcessUnderTest::ProcessUnderTest(ProcessUnderTest&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)), id_(std::exchange(other.id_, 0)) {}
-
-ProcessUnderTest& ProcessUnderTest::operator=(ProcessUnderTest&& other) noexcept {
-  if (this != &other) {
-    Terminate();
-    process_ = std::exchange(other.process_, nullptr);
-    id_ = std::exchange(other.id_, 0);
-  }
-  return *this;
+  if (!process_) return;
+  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, kTimedOut);
+  WaitForSingleObject(process_, 5000);
+  CloseHandle(process_);
 }
 
 bool ProcessUnderTest::Start(const std::string& program, const std::string& argumentsTail,
                              const std::string& workingFolder) {
-  Terminate();
   std::string commandLine = "\"" + program + "\"";
   if (!argumentsTail.empty()) commandLine += " " + argumentsTail;
-  // CreateProcessA may write into the command line, so it gets a copy of its own.
-  std::vector<char> buffer(commandLine.begin(), commandLine.end());
+  std::vector<char> buffer(commandLine.begin(), commandLine.end());  // CreateProcessA writes
   buffer.push_back('\0');
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
+  const char* folder = workingFolder.empty() ? nullptr : workingFolder.c_str();
+  if (process_ || !CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  folder, &startup, &info)) {
     ADD_FAILURE() << "Cannot start " << commandLine << ": error " << GetLastError();
     return false;
   }
@@ -102,38 +66,20 @@ bool ProcessUnderTest::Start(const std::string& program, const std::string& argu
   return true;
 }
 
-bool ProcessUnderTest::Running() const {
-  return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
-
 DWORD ProcessUnderTest::WaitForExit(DWORD timeoutMs) {
-  if (!process_) {
-    ADD_FAILURE() << "WaitForExit: no process was started";
-    return kTimedOut;
-  }
+  DWORD code = kTimedOut;
   const DWORD start = GetTickCount();
-  for (;;) {
-    const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= timeoutMs) break;
-    const DWORD result =
-        MsgWaitForMultipleObjects(1, &process_, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
-    if (result == WAIT_OBJECT_0) {
-      DWORD code = kTimedOut;
+  while (process_ && GetTickCount() - start < timeoutMs) {
+    const DWORD wait = timeoutMs - (GetTickCount() - start);
+    if (MsgWaitForMultipleObjects(1, &process_, FALSE, wait, QS_ALLINPUT) == WAIT_OBJECT_0) {
       GetExitCodeProcess(process_, &code);
       return code;
     }
-    if (result != WAIT_OBJECT_0 + 1) break;
     PumpMessages();
   }
-  if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) {
-    DWORD code = kTimedOut;
-    GetExitCodeProcess(process_, &code);
-    return code;
-  }
-  ADD_FAILURE() << "Process " << id_ << " did not end within " << timeoutMs
-                << " ms. Its visible windows:" << VisibleWindows(id_);
-  Terminate();
-  return kTimedOut;
+  ADD_FAILURE() << "Process " << id_ << " did not end within " << timeoutMs << " ms";
+  if (process_) TerminateProcess(process_, kTimedOut);
+  return code;
 }
 
 HWND ProcessUnderTest::FindTopLevelWindow(const char* className, DWORD timeoutMs) const {
@@ -145,19 +91,4 @@ HWND ProcessUnderTest::FindTopLevelWindow(const char* className, DWORD timeoutMs
       },
       timeoutMs);
   return search.found;
-}
-
-void ProcessUnderTest::Terminate() {
-  if (!process_) return;
-  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
-    TerminateProcess(process_, kTimedOut);
-    WaitForSingleObject(process_, 5000);
-  }
-  Close();
-}
-
-void ProcessUnderTest::Close() {
-  CloseHandle(process_);
-  process_ = nullptr;
-  id_ = 0;
 }

@@ -39,15 +39,13 @@ void TakeNorvelExeArgument(int& argc, char** argv) {
   argv[argc] = nullptr;
 }
 
-// For the length of every test, a dialog that no answerer of the test's own expects fails the
-// test and is cancelled, instead of hanging it until ctest's timeout.
+// During every test a dialog that no answerer of the test expects fails it and is cancelled.
 class DialogGuard : public testing::EmptyTestEventListener {
   void OnTestStart(const testing::TestInfo&) override {
-    background_ = std::make_unique<DialogAnswerer>();
+    guard_ = std::make_unique<DialogAnswerer>();
   }
-  void OnTestEnd(const testing::TestInfo&) override { background_.reset(); }
-
-  std::unique_ptr<DialogAnswerer> background_;
+  void OnTestEnd(const testing::TestInfo&) override { guard_.reset(); }
+  std::unique_ptr<DialogAnswerer> guard_;
 };
 
 }  // namespace
@@ -63,10 +61,7 @@ int main(int argc, char** argv) {
 
   // As the program itself starts: every common control class, and OLE for the shell and the
   // common dialogs.
-  INITCOMMONCONTROLSEX controls = {
-      sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES |
-                           ICC_COOL_CLASSES | ICC_INTERNET_CLASSES | ICC_PAGESCROLLER_CLASS |
-                           ICC_NATIVEFNTCTL_CLASS | ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
+  INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFFFF};  // every class
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "base/file_io.h"
 #include "base/globals.h"
 #include "ui/help.h"
 #include "ui/help_file.h"
@@ -82,6 +83,13 @@ TEST_F(HelpTest, FailuresAreReportedOnceAndOpenNoWindow) {
        "Help Topic ID: 7\r\rTopic not found in help file.\rCode: 1168"},
       {false, [] { return UserHelp(nullptr, 904, "find"); }, "Error",
        "UserHelp(item)\r\rInvalid help item specified (item:904)"},
+      {false,  // the help file is read through the program's file seam
+       [] {
+         InjectFileFailure(FileStep::Read, ERROR_ACCESS_DENIED);
+         return UserHelp(nullptr, 902, "find");
+       },
+       "File I/O Error",
+       "File: " + present + "\r\rError detected reading data from this disk file\r\rCode 5"},
   };
   for (const auto& c : cases) {
     lstrcpynA(HelpPath, (c.missingFile ? missing : present).c_str(), sizeof HelpPath);

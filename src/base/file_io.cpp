@@ -62,6 +62,13 @@ bool OpenExistingFile(const char* path, bool forWriting, FileHandle& file) {
   return file.IsOpen();
 }
 
+bool OpenSharedForReading(const char* path, FileHandle& file) {
+  if (Fails(FileStep::Open)) return false;
+  file = FileHandle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.IsOpen();
+}
+
 bool CreateFileAlways(const char* path, FileHandle& file) {
   if (Fails(FileStep::Create)) return false;
   file = FileHandle(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

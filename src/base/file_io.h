@@ -50,6 +50,8 @@ class FileHandle {
 // Each returns true on success; on failure GetLastError() holds the system's code.
 // Existing file, no sharing; read access, plus write access when `forWriting`.
 bool OpenExistingFile(const char* path, bool forWriting, FileHandle& file);
+// Existing file, read access, others may read it meanwhile (the program's own help file).
+bool OpenSharedForReading(const char* path, FileHandle& file);
 // Read and write access, no sharing, create-always (an existing file is truncated).
 bool CreateFileAlways(const char* path, FileHandle& file);
 // Read and write access, no sharing; an existing file is opened as it is (its attributes and

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "base/file_io.h"
 #include "base/globals.h"
 #include "ui/help_file.h"
 #include "ui/help_window.h"
@@ -53,25 +54,6 @@ const char kBuiltInHelp[] =
     "Help Contents (F1) opens the window at the contents, Help Search opens it at the index, "
     "and the Help button of each options page opens the topic that describes that page.\n";
 
-// Closes a file handle on every path.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (Valid()) CloseHandle(handle_);
-  }
-  FileHandle(FileHandle&& other) noexcept
-      : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-  FileHandle& operator=(FileHandle&&) = delete;
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 // The help file exists as a file; otherwise *error holds the system's reason.
 bool HelpFileExists(DWORD* error) {
   const DWORD attributes = GetFileAttributesA(HelpPath);
@@ -92,15 +74,14 @@ bool ReadHelpFile(std::string* text, DWORD* error, UINT* message = nullptr) {
   UINT ignored = 0;
   if (!message) message = &ignored;
   *message = kOpenErrorMessage;
-  FileHandle file(CreateFileA(HelpPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) {
+  FileHandle file;
+  if (!OpenSharedForReading(HelpPath, file)) {
     *error = GetLastError();
     return false;
   }
   *message = kReadErrorMessage;
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.Get(), &size)) {
+  if (!GetFileSizeEx(file.get(), &size)) {
     *error = GetLastError();
     return false;
   }
@@ -108,7 +89,7 @@ bool ReadHelpFile(std::string* text, DWORD* error, UINT* message = nullptr) {
       size.QuadPart > kHelpFileLimit ? kHelpFileLimit : static_cast<DWORD>(size.QuadPart);
   text->assign(wanted, '\0');
   DWORD read = 0;
-  if (wanted > 0 && !ReadFile(file.Get(), &(*text)[0], wanted, &read, nullptr)) {
+  if (wanted > 0 && !ReadFileBytes(file, &(*text)[0], wanted, &read)) {
     *error = GetLastError();
     return false;
   }

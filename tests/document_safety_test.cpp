@@ -18,10 +18,10 @@ namespace {
 using SafetyTest = DocumentFixture;
 
 // While it lives, no rich-edit control can be created on this thread.
-class RefuseEditControls {
+class BlockEditControls {
  public:
-  RefuseEditControls() { hook_ = SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId()); }
-  ~RefuseEditControls() { UnhookWindowsHookEx(hook_); }
+  BlockEditControls() { hook_ = SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId()); }
+  ~BlockEditControls() { UnhookWindowsHookEx(hook_); }
 
  private:
   static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
@@ -55,7 +55,7 @@ TEST_F(SafetyTest, AControlThatCannotBeMadeLeavesTheDocumentAndItsText) {
     HWND edit = DocEditControl(document);
     const std::string title = Title(document);
     {
-      RefuseEditControls refuse;
+      BlockEditControls blocked;
       DialogAnswerer answerer;
       if (c.answer) answerer.PressButton(c.answer);
       answerer.PressButton(IDOK);

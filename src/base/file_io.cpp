@@ -54,40 +54,39 @@ HANDLE FileHandle::release() {
   return std::exchange(handle_, INVALID_HANDLE_VALUE);
 }
 
-bool OpenExistingFile(const char* path, bool forWriting, FileHandle& file) {
-  if (Fails(FileStep::Open)) return false;
-  const DWORD access = GENERIC_READ | (forWriting ? GENERIC_WRITE : 0);
-  file = FileHandle(
-      CreateFileA(path, access, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+namespace {
+
+// One CreateFileA through the seam: `step` may be made to fail first.
+bool OpenThroughSeam(FileStep step, const char* path, DWORD access, DWORD share, DWORD how,
+                     FileHandle& file) {
+  if (Fails(step)) return false;
+  file = FileHandle(CreateFileA(path, access, share, nullptr, how, FILE_ATTRIBUTE_NORMAL, nullptr));
   return file.IsOpen();
+}
+
+constexpr DWORD kReadWrite = GENERIC_READ | GENERIC_WRITE;
+
+}  // namespace
+
+bool OpenExistingFile(const char* path, bool forWriting, FileHandle& file) {
+  const DWORD access = forWriting ? kReadWrite : GENERIC_READ;
+  return OpenThroughSeam(FileStep::Open, path, access, 0, OPEN_EXISTING, file);
 }
 
 bool OpenSharedForReading(const char* path, FileHandle& file) {
-  if (Fails(FileStep::Open)) return false;
-  file = FileHandle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.IsOpen();
+  return OpenThroughSeam(FileStep::Open, path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, file);
 }
 
 bool CreateFileAlways(const char* path, FileHandle& file) {
-  if (Fails(FileStep::Create)) return false;
-  file = FileHandle(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.IsOpen();
+  return OpenThroughSeam(FileStep::Create, path, kReadWrite, 0, CREATE_ALWAYS, file);
 }
 
 bool OpenOrCreateFile(const char* path, FileHandle& file) {
-  if (Fails(FileStep::Create)) return false;
-  file = FileHandle(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.IsOpen();
+  return OpenThroughSeam(FileStep::Create, path, kReadWrite, 0, OPEN_ALWAYS, file);
 }
 
 bool CreateNewFile(const char* path, FileHandle& file) {
-  if (Fails(FileStep::CreateTemp)) return false;
-  file = FileHandle(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.IsOpen();
+  return OpenThroughSeam(FileStep::CreateTemp, path, kReadWrite, 0, CREATE_NEW, file);
 }
 
 bool QueryFileFacts(FileHandle& file, const char* path, FileFacts* facts) {

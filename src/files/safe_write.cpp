@@ -40,9 +40,9 @@ WriteFailure WriteAndClose(FileHandle file, const char* data, DWORD length, bool
 // A new file under a free temporary name in `path`'s folder. False with the system's code set;
 // ERROR_FILENAME_EXCED_RANGE when no such name fits.
 bool CreateTemporaryBeside(const char* path, char (&temp)[MAX_PATH], FileHandle& file) {
-  const unsigned seed = GetTickCount() ^ (GetCurrentProcessId() << 8);
+  const unsigned salt = GetTickCount() ^ (GetCurrentProcessId() << 8);
   for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
-    if (!TemporaryPathFor(path, seed + static_cast<unsigned>(attempt) * 7919u, temp, sizeof temp)) {
+    if (!TemporaryPathFor(path, salt + static_cast<unsigned>(attempt) * 7919u, temp, sizeof temp)) {
       SetLastError(ERROR_FILENAME_EXCED_RANGE);
       return false;
     }
@@ -137,8 +137,8 @@ WriteFailure WriteFileSafely(const char* path, const char* data, size_t length, 
   }
   if (inPlace) return WriteInPlace(path, data, bytes, fill, keepBackup && exists, error);
 
-  const WriteFailure failure =
-      WriteAndClose(std::move(file), data, bytes, fill, false, exists ? &facts.created : nullptr, error);
+  const WriteFailure failure = WriteAndClose(std::move(file), data, bytes, fill, false,
+                                             exists ? &facts.created : nullptr, error);
   if (failure != kWritten) {
     DeleteFileAt(temp);
     return failure;

@@ -35,9 +35,8 @@ class BlockEditControls {
 
 // The message for a path of more than 255 characters, which shows its start and its end.
 std::string TooLongMessage(const std::string& path) {
-  return "File: " + path.substr(0, 160) + "..." + path.substr(path.size() - 100) +
-         "\r\rThis path is too long to open\rNorvel opens files whose full path has at most 255 "
-         "characters.";
+  return "File: " + path.substr(0, 30) + "..." + path.substr(path.size() - 50) +
+         "\r\rThis path is too long to open.";
 }
 
 TEST_F(SafetyTest, AControlThatCannotBeMadeLeavesTheDocumentAndItsText) {

@@ -239,9 +239,9 @@ int GetString(char* buffer, UINT id) {
 }
 
 int ShowPathTooLong(HWND owner, const std::string& path) {
-  // The whole path may not fit the message: its start and its end say which one it is.
-  constexpr size_t kHead = 160;
-  constexpr size_t kTail = 100;
+  // The whole path would not fit the message box: its start and its end say which one it is.
+  constexpr size_t kHead = 30;
+  constexpr size_t kTail = 50;
   const std::string shown = path.size() <= kHead + kTail + 3
                                 ? path
                                 : path.substr(0, kHead) + "..." + path.substr(path.size() - kTail);

@@ -25,8 +25,8 @@ int AskSaveChanges(HWND owner, const char* format, ...) NORVEL_PRINTF(2, 3);
 // showing the missing-resource error.
 int GetString(char* buffer, UINT id);
 
-// "This path is too long to open", naming the path (its middle left out when the whole would
-// not fit the message); returns 0.
+// "This path is too long to open.", naming the path by its first 30 and last 50 characters
+// (the whole would not fit the message box); returns 0.
 int ShowPathTooLong(HWND owner, const std::string& path);
 
 // Sounds the asterisk beep whatever the sound flag says; returns 0.

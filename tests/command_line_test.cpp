@@ -2,7 +2,9 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "base/file_checks.h"
 #include "harness/harness.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -85,6 +87,30 @@ TEST(CommandLine, ANameLongerThan255CharactersIsRefusedNotCut) {
     const Outcome outcome = Parse(c.line);
     EXPECT_EQ(outcome.request, c.request);
     EXPECT_EQ(std::string(outcome.options.FileSpec), c.fileSpec);
+  }
+}
+
+TEST(CommandLine, AnExistingFileOpensWhateverItsNameHolds) {
+  TempFolder folder;
+  CreateDirectoryA(folder.File("common-licenses").c_str(), nullptr);
+  CreateDirectoryA(folder.File("x-logs").c_str(), nullptr);
+  const std::string licence = folder.Write("common-licenses\\gpl.txt", "gpl");
+  const struct {
+    std::string line;
+    CommandLineRequest request;
+    std::string fileSpec;
+  } cases[] = {
+      {licence, CommandLineRequest::File, licence},
+      {"\"" + licence + "\"", CommandLineRequest::File, licence},
+      {folder.File("common-licenses\\missing.txt"), CommandLineRequest::SysEdit, ""},
+      {folder.File("x-logs"), CommandLineRequest::SysEdit, ""},  // a folder is no file
+      {"/L", CommandLineRequest::SysEdit, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    AppOptionsRecord options{};
+    EXPECT_EQ(ParseCommandLineText(c.line.c_str(), options, IsExistingFile), c.request);
+    EXPECT_EQ(std::string(options.FileSpec), c.fileSpec);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "base/file_checks.h"
 #include "resources/resource.h"
 #include "settings/options_sheet.h"
 #include "ui/message_dialogs.h"
@@ -36,21 +37,28 @@ std::string WithoutQuotes(const char* line, size_t count) {
 
 }  // namespace
 
-CommandLineRequest ParseCommandLineText(const char* commandLine, AppOptionsRecord& options) {
+CommandLineRequest ParseCommandLineText(const char* commandLine, AppOptionsRecord& options,
+                                        ExistingFileTest isExistingFile) {
   if (!commandLine || !*commandLine) return CommandLineRequest::None;
   if (IsSetupSwitch(commandLine)) {
     options.ShellRequests.CreateStartMenu = 1;
     return CommandLineRequest::Setup;
   }
-  if (HasSysEditSwitch(WithoutQuotes(commandLine, kLineCapacity - 1).c_str())) {
-    options.SysEditRequested = 1;
-    return CommandLineRequest::SysEdit;
-  }
   // The name is the whole line without its quotes; one that does not fit is refused, never
   // cut to what could be another file's name.
   const std::string name = WithoutQuotes(commandLine, std::string::npos);
+  const bool existingFile = isExistingFile && !name.empty() && isExistingFile(name.c_str());
+  if (!existingFile && HasSysEditSwitch(WithoutQuotes(commandLine, kLineCapacity - 1).c_str())) {
+    options.SysEditRequested = 1;
+    return CommandLineRequest::SysEdit;
+  }
   if (name.size() >= kLineCapacity) return CommandLineRequest::TooLong;
   const char* copy = name.c_str();
+  if (existingFile) {
+    lstrcpynA(options.FileSpec, copy, sizeof options.FileSpec);
+    options.CommandLineFile = 1;
+    return CommandLineRequest::File;
+  }
   if (copy[0] == '@') {
     lstrcpynA(options.FileSpec, copy + 1, sizeof options.FileSpec);
     options.ListRequested = 1;
@@ -62,7 +70,7 @@ CommandLineRequest ParseCommandLineText(const char* commandLine, AppOptionsRecor
 }
 
 int ParseCommandLine(const char* commandLine, AppOptionsRecord& options) {
-  switch (ParseCommandLineText(commandLine, options)) {
+  switch (ParseCommandLineText(commandLine, options, IsExistingFile)) {
     case CommandLineRequest::Setup:
       OpenOptionsSheet(nullptr, options, kExplorerPage);
       break;

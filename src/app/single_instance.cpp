@@ -19,7 +19,7 @@ std::deque<std::string> pendingHandOvers;
 // running instance's current folder may be another one.
 std::string HandOverText(const char* commandLine) {
   auto scratch = std::make_unique<AppOptionsRecord>();
-  const CommandLineRequest request = ParseCommandLineText(commandLine, *scratch);
+  const CommandLineRequest request = ParseCommandLineText(commandLine, *scratch, IsExistingFile);
   if (request != CommandLineRequest::File && request != CommandLineRequest::TooLong) {
     return commandLine;
   }

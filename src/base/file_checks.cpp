@@ -12,6 +12,12 @@ bool FileExists(const char* path) {
   return true;
 }
 
+bool IsExistingFile(const char* path) {
+  if (!path || !*path) return false;
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool IsFileWritable(const char* path) {
   if (!path || !*path) return false;
   const DWORD attributes = GetFileAttributesA(path);

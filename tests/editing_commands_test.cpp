@@ -156,29 +156,68 @@ TEST_F(EditingTest, ClipboardRoundTripBetweenTwoDocuments) {
   EXPECT_TRUE(beeps_.empty());
 }
 
-TEST_F(EditingTest, CtrlVAndCtrlAGoThroughTheAcceleratorTable) {
+// A click on a toolbar button, as the mouse makes it.
+void ClickToolbarButton(UINT command) {
+  RECT rect = {};
+  SendMessageA(ToolbarWindow, TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
+  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  SendMessageA(ToolbarWindow, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(ToolbarWindow, WM_LBUTTONUP, 0, at);
+  PumpMessages();
+}
+
+// Chooses Cut in the open context menu by its mnemonic; a menu still open later is ended.
+void CALLBACK ChooseCut(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  PostMessageA(FrameWindow, WM_CHAR, 't', 0);
+}
+void CALLBACK EndAnyMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  EndMenu();
+}
+
+TEST_F(EditingTest, KeysToolbarAndContextMenuReachTheCommands) {
   HWND document = New();
   HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 6);
   lstrcpyA(static_cast<char*>(GlobalLock(text)), "typed");
   GlobalUnlock(text);
   PutOnClipboard(CF_TEXT, text);
+  HWND edit = DocEditControl(document);
+  // Ctrl+V and Ctrl+A through the program's own accelerator translation.
   SetMessageFilter(
       [&](MSG& message) { return TranslateAcceleratorA(frame_, Accelerators, &message) != 0; });
   BYTE keys[256] = {};
   GetKeyboardState(keys);
   keys[VK_CONTROL] = 0x80;
   SetKeyboardState(keys);
-  HWND edit = DocEditControl(document);
   PostMessageA(edit, WM_KEYDOWN, 'V', 0x002F0001);
   PumpMessages();
+  EXPECT_EQ(Text(document), "typed");
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  ClickToolbarButton(IDM_PASTE);
+  EXPECT_EQ(Text(document), "typedtyped");
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
   PostMessageA(edit, WM_KEYDOWN, 'A', 0x001E0001);
   PumpMessages();
   keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
   SetMessageFilter(nullptr);
-  EXPECT_EQ(Text(document), "typed");
   EXPECT_EQ(Selection(document).cpMin, 0);
-  EXPECT_EQ(SelectedText(document), "typed");
+  EXPECT_EQ(SelectedText(document), "typedtyped");
+
+  // A right click opens the context menu; its Cut takes the selection to the clipboard.
+  SetTimer(nullptr, 0, 200, ChooseCut);
+  SetTimer(nullptr, 0, 3000, EndAnyMenu);
+  PostMessageA(edit, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  PumpMessages();
+  EXPECT_EQ(Text(document), "");
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HANDLE cut = GetClipboardData(CF_TEXT);
+  EXPECT_STREQ(cut ? static_cast<const char*>(GlobalLock(cut)) : "", "typedtyped");
+  if (cut) GlobalUnlock(cut);
+  CloseClipboard();
   EXPECT_TRUE(beeps_.empty());
 }
 
@@ -213,6 +252,7 @@ TEST_F(EditingTest, GoToLineKeepsTheDialogForBadNumbersAndRemembersWhereItStood)
   Command(IDM_GOTOLINE);
   ASSERT_EQ(answerer.Count(), 1 + std::size(bad));
   EXPECT_EQ(answerer.Seen()[0].title, " Go To Line");
+  EXPECT_NE(answerer.Seen()[0].Control(IDC_GOTO_LINE)->style & ES_NUMBER, 0u);
   EXPECT_EQ(initial, "2");
   EXPECT_EQ(hint, "Enter a line number\rbetween 1 and 5");
   for (size_t i = 0; i < std::size(bad); ++i) {

@@ -1,5 +1,5 @@
 // The Edit menu's text commands: conversions, delete and select all, the clipboard through the
-// real clipboard, Go To Line, Show Clipboard, and the keys that reach them.
+// real clipboard, Go To Line, Show Clipboard, and the keys, buttons and menus that reach them.
 #include <iterator>
 #include <string>
 
@@ -14,26 +14,17 @@ using EditingTest = DocumentFixture;
 
 constexpr const char* kNoMessage = "-";  // what status part 0 holds before each command
 
-// While it lives, no rich-edit control can be created on this thread.
-class RefuseEditControls {
- public:
-  RefuseEditControls() { hook_ = SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId()); }
-  ~RefuseEditControls() { UnhookWindowsHookEx(hook_); }
+// Hooked in, no rich-edit control can be created on this thread.
+LRESULT CALLBACK RefuseRichEdit(int code, WPARAM wParam, LPARAM lParam) {
+  char name[32] = "";
+  if (code == HCBT_CREATEWND) GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+  return lstrcmpiA(name, "RichEdit") == 0 ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
- private:
-  static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
-    char name[32] = "";
-    if (code == HCBT_CREATEWND) GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
-    if (lstrcmpiA(name, "RichEdit") == 0) return 1;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-  HHOOK hook_;
-};
-
-CHARRANGE Selection(HWND document) {
-  CHARRANGE range = {};
-  SendMessageA(DocEditControl(document), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-  return range;
+LONG CaretOrStart(HWND document) {
+  LONG start = 0;
+  GetEditSelection(DocEditControl(document), &start, nullptr);
+  return start;
 }
 
 std::string SelectedText(HWND document) {
@@ -55,16 +46,18 @@ TEST_F(EditingTest, TextCommandsChangeTextSelectionStatusAndMark) {
     LONG start, end;
     UINT command;
     std::string expected;
-    LONG newStart;
-    std::string selected;
-    std::string status;
+    LONG caret;
+    std::string selected, status;
     bool modified;
+    bool noControl = false;  // no new control can be made
   } cases[] = {
       {"Abc 1\xE9", 0, 6, IDM_UPPERCASE, "ABC 1\xE9", 0, "ABC 1\xE9",
        "Converted 2 characters to uppercase", true},
       {"one\r\nTWO 3", 3, 10, IDM_LOWERCASE, "one\r\ntwo 3", 3, "\r\ntwo 3",
        "Converted 3 characters to lowercase", true},
       {"aBC", 0, 2, IDM_UPPERCASE, "ABC", 0, "AB", "Converted 1 character to uppercase", true},
+      {"ab\r\ncd", 0, -1, IDM_UPPERCASE, "AB\r\nCD", 0, "AB\r\nCD",
+       "Converted 4 characters to uppercase", true},
       {"ab\xC4 CD", 0, 3, IDM_LOWERCASE, "ab\xC4 CD", 0, "ab\xC4", kNoMessage, false},
       {"abc", 1, 1, IDM_UPPERCASE, "abc", 1, "", kNoMessage, false},
       // OEM (code page 437) to ANSI with one word selected converts the whole text.
@@ -72,11 +65,10 @@ TEST_F(EditingTest, TextCommandsChangeTextSelectionStatusAndMark) {
        "Converted text to the ANSI character set", true},
       {"\xE9t\xE9", 0, 0, IDM_ANSITOOEM, "\x82t\x82", 0, "",
        "Converted text to the OEM character set", true},
+      {"\x82", 0, 0, IDM_OEMTOANSI, "\x82", 0, "", kNoMessage, false, true},
       {"ab\r\ncd", 2, 2, IDM_DELETE, "abcd", 2, "", kNoMessage, true},
       {"ab\r\ncd", 0, 1, IDM_DELETE, "b\r\ncd", 0, "", kNoMessage, true},
       {"ab\r\ncd", 6, 6, IDM_DELETE, "ab\r\ncd", 6, "", kNoMessage, false},
-      {"ab\r\ncd", 0, -1, IDM_UPPERCASE, "AB\r\nCD", 0, "AB\r\nCD",
-       "Converted 4 characters to uppercase", true},
       {"ab\r\ncd", 1, 1, IDM_SELECTALL, "ab\r\ncd", 0, "ab\r\ncd", kNoMessage, false},
   };
   for (const auto& c : cases) {
@@ -86,84 +78,76 @@ TEST_F(EditingTest, TextCommandsChangeTextSelectionStatusAndMark) {
     HWND edit = DocEditControl(document);
     SetEditSelection(edit, c.start, c.end);
     SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(kNoMessage));
+    DialogAnswerer answerer;
+    HHOOK refuse = nullptr;
+    if (c.noControl) {
+      answerer.PressButton(IDOK);
+      refuse = SetWindowsHookExA(WH_CBT, RefuseRichEdit, nullptr, GetCurrentThreadId());
+    }
     Command(c.command);
+    if (refuse) UnhookWindowsHookEx(refuse);
+    if (c.noControl)
+      EXPECT_EQ(answerer.Last().ControlText(101), "Cannot create child edit control");
     EXPECT_EQ(Text(document), c.expected);
-    EXPECT_EQ(Selection(document).cpMin, c.newStart);
+    EXPECT_EQ(CaretOrStart(document), c.caret);
     EXPECT_EQ(SelectedText(document), c.selected);
     EXPECT_EQ(StatusText(0), c.status);
     EXPECT_EQ(GetDocWord(document, kModifiedWord), c.modified ? 1 : 0);
     EXPECT_EQ(Title(document), folder_.File("convert.txt") + (c.modified ? "*" : ""));
     // The character-set conversions fill a new control rather than replace a large text.
     const bool charset = c.command == IDM_OEMTOANSI || c.command == IDM_ANSITOOEM;
-    EXPECT_EQ(DocEditControl(document) != edit, charset);
+    EXPECT_EQ(DocEditControl(document) != edit, charset && !c.noControl);
     SetDocWord(document, kModifiedWord, 0);
     Command(IDM_CLOSE);
   }
-  EXPECT_TRUE(beeps_.empty());
-}
-
-TEST_F(EditingTest, AConversionWithoutANewControlKeepsTheText) {
-  HWND document = Open(folder_.Write("kept.txt", "\x82"));
-  ASSERT_NE(document, nullptr);
-  {
-    RefuseEditControls refuse;
-    DialogAnswerer answerer;
-    answerer.PressButton(IDOK);
-    Command(IDM_OEMTOANSI);
-    EXPECT_EQ(answerer.Last().ControlText(101), "Cannot create child edit control");
-  }
-  EXPECT_EQ(Text(document), "\x82");
-  EXPECT_EQ(GetDocWord(document, kModifiedWord), 0);
+  EXPECT_EQ(beeps_.size(), 1u);  // only with the message about the control
 }
 
 TEST_F(EditingTest, ClipboardRoundTripBetweenTwoDocuments) {
   HWND first = Open(folder_.Write("first.txt", "hello world"));
   HWND viewed = Open(folder_.Write("viewed.txt", "seen"), 1);
   HWND second = New();
-  const auto activate = [&](HWND document) {
+  const auto run = [&](HWND document, UINT command) {
     SendMessageA(MdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(document), 0);
-    PumpMessages();
+    Command(command);
   };
-  activate(first);
   SetEditSelection(DocEditControl(first), 0, 5);
-  Command(IDM_CUT);
+  run(first, IDM_CUT);
   EXPECT_EQ(Text(first), " world");
-  Command(IDM_UNDO);
+  run(first, IDM_UNDO);
   EXPECT_EQ(Text(first), "hello world");
-
-  activate(second);
-  Command(IDM_PASTE);
+  run(second, IDM_PASTE);
   EXPECT_EQ(Text(second), "hello");
   EXPECT_EQ(Title(second), "New1*");
-  Command(IDM_UNDO);  // a paste is for good
+  run(second, IDM_UNDO);  // a paste is for good
   EXPECT_EQ(Text(second), "hello");
 
-  activate(first);
   SetEditSelection(DocEditControl(first), 6, 11);
-  Command(IDM_COPY);
-  activate(second);
-  Command(IDM_PASTE);
+  run(first, IDM_COPY);
+  run(second, IDM_PASTE);
   EXPECT_EQ(Text(second), "helloworld");
-  activate(viewed);
-  Command(IDM_PASTE);
+  run(viewed, IDM_PASTE);
   EXPECT_EQ(Text(viewed), "seen");
-
   // Only a picture on the clipboard: nothing is pasted, and nothing is said.
-  activate(second);
   PutOnClipboard(CF_BITMAP, CreateBitmap(4, 4, 1, 1, nullptr));
-  Command(IDM_PASTE);
+  run(second, IDM_PASTE);
   EXPECT_EQ(Text(second), "helloworld");
   EXPECT_TRUE(beeps_.empty());
 }
 
-// A click on a toolbar button, as the mouse makes it.
-void ClickToolbarButton(UINT command) {
-  RECT rect = {};
-  SendMessageA(ToolbarWindow, TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
-  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  SendMessageA(ToolbarWindow, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(ToolbarWindow, WM_LBUTTONUP, 0, at);
+// Ctrl+key posted to the control and passed through the program's own accelerator translation.
+void PressCtrl(HWND frame, HWND edit, char key) {
+  SetMessageFilter(
+      [&](MSG& message) { return TranslateAcceleratorA(frame, Accelerators, &message) != 0; });
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageA(edit, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
   PumpMessages();
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  SetMessageFilter(nullptr);
 }
 
 // Chooses Cut in the open context menu by its mnemonic; a menu still open later is ended.
@@ -178,33 +162,21 @@ void CALLBACK EndAnyMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(EditingTest, KeysToolbarAndContextMenuReachTheCommands) {
   HWND document = New();
+  HWND edit = DocEditControl(document);
   HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 6);
   lstrcpyA(static_cast<char*>(GlobalLock(text)), "typed");
   GlobalUnlock(text);
   PutOnClipboard(CF_TEXT, text);
-  HWND edit = DocEditControl(document);
-  // Ctrl+V and Ctrl+A through the program's own accelerator translation.
-  SetMessageFilter(
-      [&](MSG& message) { return TranslateAcceleratorA(frame_, Accelerators, &message) != 0; });
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
-  SetKeyboardState(keys);
-  PostMessageA(edit, WM_KEYDOWN, 'V', 0x002F0001);
-  PumpMessages();
+  PressCtrl(frame_, edit, 'V');
   EXPECT_EQ(Text(document), "typed");
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
-  ClickToolbarButton(IDM_PASTE);
-  EXPECT_EQ(Text(document), "typedtyped");
-  keys[VK_CONTROL] = 0x80;
-  SetKeyboardState(keys);
-  PostMessageA(edit, WM_KEYDOWN, 'A', 0x001E0001);
+  RECT button = {};  // the toolbar's Paste, clicked
+  SendMessageA(ToolbarWindow, TB_GETRECT, IDM_PASTE, reinterpret_cast<LPARAM>(&button));
+  const LPARAM at = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  SendMessageA(ToolbarWindow, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(ToolbarWindow, WM_LBUTTONUP, 0, at);
   PumpMessages();
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
-  SetMessageFilter(nullptr);
-  EXPECT_EQ(Selection(document).cpMin, 0);
+  EXPECT_EQ(Text(document), "typedtyped");
+  PressCtrl(frame_, edit, 'A');
   EXPECT_EQ(SelectedText(document), "typedtyped");
 
   // A right click opens the context menu; its Cut takes the selection to the clipboard.
@@ -224,22 +196,18 @@ TEST_F(EditingTest, KeysToolbarAndContextMenuReachTheCommands) {
 BOOL NoTaskbar(RECT*) {
   return FALSE;
 }
-BOOL NeverHidden() {
-  return FALSE;
-}
 
 TEST_F(EditingTest, GoToLineKeepsTheDialogForBadNumbersAndRemembersWhereItStood) {
-  const TaskbarQueries noTaskbar = {NoTaskbar, NeverHidden};
+  const TaskbarQueries noTaskbar = {NoTaskbar, [] { return FALSE; }};
   SetTaskbarQueries(&noTaskbar);
   HWND document = Open(folder_.Write("lines.txt", "1\r\n2\r\n3\r\n4\r\n5"));
   SetEditSelection(DocEditControl(document), 3, 3);
   const char* const bad[] = {"0", "", "6", "4x", "99999999999"};
   const char* const shown[] = {"0", "0", "6", "0", "0"};
-  std::string initial, hint;
+  DialogRecord opened;
   DialogAnswerer answerer;
   answerer.Run([&](HWND dialog, DialogAnswerer&) {
-    initial = DialogAnswerer::Read(dialog).ControlText(IDC_GOTO_LINE);
-    hint = DialogAnswerer::Read(dialog).ControlText(IDC_GOTO_HINT);
+    opened = DialogAnswerer::Read(dialog);
     for (const char* text : bad) {
       DialogAnswerer::SetControlText(dialog, IDC_GOTO_LINE, text);
       DialogAnswerer::Click(dialog, IDOK);
@@ -251,37 +219,36 @@ TEST_F(EditingTest, GoToLineKeepsTheDialogForBadNumbersAndRemembersWhereItStood)
   for (size_t i = 0; i < std::size(bad); ++i) answerer.PressButton(IDOK);
   Command(IDM_GOTOLINE);
   ASSERT_EQ(answerer.Count(), 1 + std::size(bad));
-  EXPECT_EQ(answerer.Seen()[0].title, " Go To Line");
-  EXPECT_NE(answerer.Seen()[0].Control(IDC_GOTO_LINE)->style & ES_NUMBER, 0u);
-  EXPECT_EQ(initial, "2");
-  EXPECT_EQ(hint, "Enter a line number\rbetween 1 and 5");
+  EXPECT_EQ(opened.title, " Go To Line");
+  EXPECT_EQ(opened.ControlText(IDC_GOTO_LINE), "2");  // the caret's line
+  EXPECT_NE(opened.Control(IDC_GOTO_LINE)->style & ES_NUMBER, 0u);
+  EXPECT_EQ(opened.ControlText(IDC_GOTO_HINT), "Enter a line number\rbetween 1 and 5");
   for (size_t i = 0; i < std::size(bad); ++i) {
-    EXPECT_EQ(answerer.Seen()[i + 1].owner, answerer.Seen()[0].window);
+    EXPECT_EQ(answerer.Seen()[i + 1].owner, opened.window);
     EXPECT_EQ(answerer.Seen()[i + 1].ControlText(101),
               std::string("\r\rInvalid line number (") + shown[i] +
                   ")\r\rEnter a line number between 1 and 5 please");
   }
   EXPECT_EQ(StatusText(0), "Line 5 selected");
   EXPECT_EQ(StatusText(1), "Ln 5");
-  EXPECT_EQ(Selection(document).cpMin, 12);
-  EXPECT_EQ(Selection(document).cpMax, 12);
+  EXPECT_EQ(CaretOrStart(document), 12);
   EXPECT_EQ(AppOptions.GoTo.Left, 123);
   EXPECT_EQ(AppOptions.GoTo.Top, 77);
 
   // Next time it opens where it stood, kept on the screen; Cancel records it and goes nowhere.
   AppOptions.GoTo.Top = 100000;
-  RECT opened = {};
+  RECT where = {};
   answerer.Run([&](HWND dialog, DialogAnswerer&) {
-    GetWindowRect(dialog, &opened);
+    GetWindowRect(dialog, &where);
     SetWindowPos(dialog, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     DialogAnswerer::Click(dialog, IDCANCEL);
   });
   Command(IDM_GOTOLINE);
-  EXPECT_EQ(opened.left, 123);
-  EXPECT_EQ(opened.top, ScreenRect.bottom - 70);
+  EXPECT_EQ(where.left, 123);
+  EXPECT_EQ(where.top, ScreenRect.bottom - 70);
   EXPECT_EQ(AppOptions.GoTo.Left, 40);
   EXPECT_EQ(AppOptions.GoTo.Top, 50);
-  EXPECT_EQ(Selection(document).cpMin, 12);
+  EXPECT_EQ(CaretOrStart(document), 12);
   EXPECT_EQ(StatusText(0), "Go to a specified line number");
   SetTaskbarQueries(nullptr);
 }

@@ -4,6 +4,7 @@
 
 #include <richedit.h>
 
+#include <cstring>
 #include <string>
 
 #include "base/globals.h"

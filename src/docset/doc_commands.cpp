@@ -58,8 +58,8 @@ const DocumentCommand kDocumentCommands[] = {
     {IDM_GOTOLINE, IDM_GOTOLINE, ON(GoToLine(d, o))},
     {IDM_WORDWRAP, IDM_WORDWRAP, ON(ToggleWordWrap(d, !GetDocWord(d, kWrapWord), o))},
     {IDM_INSERTDATE, IDM_INSERTDATE, ON(InsertTimestamp(d, o))},
-    {IDM_OEMTOANSI, IDM_OEMTOANSI, ON(ConvertCharacterSet(d, 0))},
-    {IDM_ANSITOOEM, IDM_ANSITOOEM, ON(ConvertCharacterSet(d, 1))},
+    {IDM_OEMTOANSI, IDM_OEMTOANSI, ON(ConvertCharacterSet(d, 0, o))},
+    {IDM_ANSITOOEM, IDM_ANSITOOEM, ON(ConvertCharacterSet(d, 1, o))},
     {IDM_MACRO_FIRST, IDM_MACRO_LAST, OnMacro},
     {IDM_SORT, IDM_SORT, ON(SortSelection(d, o.Ascending, o.IgnoreCase))},
 };

@@ -158,6 +158,11 @@
 #define IDS_CONVERTED_CHARSET 30109
 #define IDS_REFRESHED 30110
 
+/* Dialogs and their controls */
+#define IDD_GOTOLINE 2200
+#define IDC_GOTO_LINE 101
+#define IDC_GOTO_HINT 102
+
 /* Further icons: option page groups, dialogs and tool windows */
 #define IDI_SOUNDS 2525
 #define IDI_FOLDER 2555

@@ -1,0 +1,99 @@
+// Date and time texts for Wednesday, 30 September 1998, 21:05, over pictures and regional
+// settings. Built natively as well as for Windows.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "editing/date_time_text.h"
+
+namespace {
+
+std::tm At(int hour, int minute) {
+  std::tm time = {};
+  time.tm_year = 98, time.tm_mon = 8, time.tm_mday = 30, time.tm_wday = 3;
+  time.tm_hour = hour, time.tm_min = minute;
+  return time;
+}
+
+std::string Repeated(const std::string& text, int times) {
+  std::string result;
+  while (times-- > 0) result += text;
+  return result;
+}
+
+void Put(char (&value)[kIntlValueCapacity], const std::string& text) {
+  std::strncpy(value, text.c_str(), sizeof value - 1);
+  value[sizeof value - 1] = '\0';
+}
+
+TEST(DateText, PicturesAndSeparators) {
+  // Pictures of 79 characters: sixteen "dddd" tokens, long or joined by a long separator.
+  const std::string longSeparator = "/" + std::string(78, '#');
+  const struct {
+    int longDate;
+    std::string picture;
+    std::string sDate;
+    std::string expected;
+  } cases[] = {
+      {1, "ddd, mmm d, yyyy", "/", "Wed Sep 30 1998 "},
+      {1, "dddd, MMMM dd, yyyy", "/", "Wednesday September 30 1998 "},
+      {0, "M/d/yy", "/", "9 /30 /98 "},
+      {0, "mm/dd/yy", "/", "09 /30 /98 "},
+      {1, "de at", "/", "30 at"},  // only the first letter and the length count
+      {1, "''y,,YYY Yyyyy", "/", "98 98 98 "},
+      {0, "dd\xB7mm\xB7yyyy", "\xB7",
+       "30 \xB7"
+       "09 \xB7"
+       "1998 "},                            // a separator above 127
+      {0, "d-m.yy", "-.", "30 -.9 -.98 "},  // every byte separates; the whole value joins
+      {0, "dd/mm", "", "30 "},              // no separator: one token of length 5
+      {1, Repeated("dddd ", 16).substr(0, 79), "/", Repeated("Wednesday ", 16)},
+      {0, Repeated("dddd/", 16).substr(0, 79), longSeparator,
+       Repeated("Wednesday " + longSeparator, 3).substr(0, 255)},  // cut at 255 characters
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.picture);
+    IntlSettings settings = DefaultIntlSettings();
+    Put(c.longDate ? settings.sLongDate : settings.sShortDate, c.picture);
+    Put(settings.sDate, c.sDate);
+    char text[kStampCapacity];
+    BuildDateText(At(21, 5), c.longDate, settings, text);
+    EXPECT_EQ(text, c.expected);
+  }
+}
+
+TEST(TimeText, ClocksSeparatorsAndSuffixes) {
+  const struct {
+    int iTime, iTLZero;
+    const char* sTime;
+    const char* s1159;
+    const char* s2359;
+    int hour;
+    std::string expected;
+  } cases[] = {
+      {0, 0, ":", "AM", "PM", 21, "9:05 PM"},
+      {0, 1, ":", "AM", "PM", 21, "09:05 PM"},
+      {1, 0, ":", "AM", "", 21, "21:05"},
+      {1, 0, ":", "", "", 9, "9:05"},
+      {1, 1, ":", "", "", 9, "09:05"},
+      {0, 0, ":", "AM", "PM", 0, "12:05 AM"},
+      {0, 0, "", "", "", 21, "905"},
+      {1, 0, ":", "AM", "h", 21, "21:05 h"},
+      {0, 0, ".", "", "%p 100%", 21, "9.05 PM 100%"},
+      {0, 0, "%Q", "", "", 21, "9%Q05"},  // not a runtime conversion: copied as it stands
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    IntlSettings settings = DefaultIntlSettings();
+    settings.iTime = c.iTime, settings.iTLZero = c.iTLZero;
+    Put(settings.sTime, c.sTime);
+    Put(settings.s1159, c.s1159);
+    Put(settings.s2359, c.s2359);
+    char text[kStampCapacity];
+    BuildTimeText(At(c.hour, 5), settings, text);
+    EXPECT_EQ(text, c.expected);
+  }
+}
+
+}  // namespace

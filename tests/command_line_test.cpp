@@ -9,21 +9,10 @@
 namespace {
 
 struct GrammarCase {
-  const char* line;
+  std::string line;
   CommandLineRequest request;
-  const char* fileSpec;  // expected FileSpec
+  std::string fileSpec;  // expected FileSpec
 };
-
-struct Outcome {
-  CommandLineRequest request;
-  AppOptionsRecord options;
-};
-
-Outcome Parse(const std::string& line) {
-  Outcome outcome{};
-  outcome.request = ParseCommandLineText(line.c_str(), outcome.options);
-  return outcome;
-}
 
 TEST(CommandLine, EachRuleSetsItsFlagAndName) {
   const GrammarCase cases[] = {
@@ -52,28 +41,8 @@ TEST(CommandLine, EachRuleSetsItsFlagAndName) {
       {" @x.lst", CommandLineRequest::File, " @x.lst"},
       {"@x-list.lst", CommandLineRequest::SysEdit, ""},  // the switch test comes before "@"
       {"100%s.txt", CommandLineRequest::File, "100%s.txt"},
-  };
-  for (const GrammarCase& c : cases) {
-    SCOPED_TRACE(c.line);
-    const Outcome outcome = Parse(c.line);
-    EXPECT_EQ(outcome.request, c.request);
-    EXPECT_STREQ(outcome.options.FileSpec, c.fileSpec);
-    const AppOptionsRecord& o = outcome.options;
-    EXPECT_EQ(o.ShellRequests.CreateStartMenu, c.request == CommandLineRequest::Setup ? 1u : 0u);
-    EXPECT_EQ(o.SysEditRequested, c.request == CommandLineRequest::SysEdit ? 1u : 0u);
-    EXPECT_EQ(o.ListRequested, c.request == CommandLineRequest::List ? 1u : 0u);
-    EXPECT_EQ(o.CommandLineFile, c.request == CommandLineRequest::File ? 1u : 0u);
-  }
-}
-
-TEST(CommandLine, ANameLongerThan255CharactersIsRefusedNotCut) {
-  // Only the first 255 characters are looked at for the switch; a name is never cut to
-  // another file's: past 255 characters without its quotes it opens nothing.
-  const struct {
-    std::string line;
-    CommandLineRequest request;
-    std::string fileSpec;
-  } cases[] = {
+      // Only the first 255 characters are looked at for the switch; a name is never cut to
+      // another file's: past 255 characters without its quotes it opens nothing.
       {std::string(300, 'a'), CommandLineRequest::TooLong, ""},
       {std::string(260, 'b') + "-list.txt", CommandLineRequest::TooLong, ""},
       {"@" + std::string(300, 'l'), CommandLineRequest::TooLong, ""},
@@ -82,11 +51,15 @@ TEST(CommandLine, ANameLongerThan255CharactersIsRefusedNotCut) {
       {std::string(50, '"') + std::string(250, 'e'), CommandLineRequest::File,
        std::string(250, 'e')},
   };
-  for (const auto& c : cases) {
+  for (const GrammarCase& c : cases) {
     SCOPED_TRACE(c.line);
-    const Outcome outcome = Parse(c.line);
-    EXPECT_EQ(outcome.request, c.request);
-    EXPECT_EQ(std::string(outcome.options.FileSpec), c.fileSpec);
+    AppOptionsRecord o{};
+    EXPECT_EQ(ParseCommandLineText(c.line.c_str(), o), c.request);
+    EXPECT_EQ(std::string(o.FileSpec), c.fileSpec);
+    EXPECT_EQ(o.ShellRequests.CreateStartMenu, c.request == CommandLineRequest::Setup ? 1u : 0u);
+    EXPECT_EQ(o.SysEditRequested, c.request == CommandLineRequest::SysEdit ? 1u : 0u);
+    EXPECT_EQ(o.ListRequested, c.request == CommandLineRequest::List ? 1u : 0u);
+    EXPECT_EQ(o.CommandLineFile, c.request == CommandLineRequest::File ? 1u : 0u);
   }
 }
 

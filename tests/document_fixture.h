@@ -5,7 +5,9 @@
 #include <richedit.h>
 
 #include <string>
+#include <utility>
 
+#include "base/file_io.h"
 #include "docset/create_document.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
@@ -19,11 +21,19 @@ class DocumentFixture : public FrameFixture {
     AppOptions.Maximized = 0;
     ASSERT_NE(StartFrame(), nullptr);
   }
+  void TearDown() override {
+    ClearFileFailures();
+    FrameFixture::TearDown();
+  }
 
   HWND Open(const std::string& path, int readOnly = 0) {
     HWND document = CreateDocWindow(frame_, path.c_str(), readOnly, AppOptions);
     PumpMessages();
     return document;
+  }
+  // Writes `bytes` to `name` in the test folder and opens it.
+  HWND WriteAndOpen(const std::string& name, const std::string& bytes, int readOnly = 0) {
+    return Open(folder_.Write(name, bytes), readOnly);
   }
   HWND New() {
     HWND document = CreateDocWindow(frame_, nullptr, 0, AppOptions);
@@ -47,6 +57,22 @@ class DocumentFixture : public FrameFixture {
     SendMessageA(StatusBar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
     return text;
   }
+  static std::pair<LONG, LONG> Selection(HWND document) {
+    LONG start = -1, end = -1;
+    GetEditSelection(DocEditControl(document), &start, &end);
+    return {start, end};
+  }
+  // Everything a user can tell about a document, in one line.
+  static std::string StateOf(HWND document) {
+    const bool readOnly = GetWindowLongA(DocEditControl(document), GWL_STYLE) & ES_READONLY;
+    return Title(document) + " | modified " + std::to_string(GetDocWord(document, kModifiedWord)) +
+           " saved " + std::to_string(GetDocWord(document, kSavedWord)) + " viewing " +
+           std::to_string(GetDocWord(document, kViewingWord)) + (readOnly ? " read-only" : "") +
+           " format " + std::to_string(GetDocWord(document, kLineFormatWord)) + " | " +
+           Text(document);
+  }
+  // The text of the last message box.
+  std::string Said() const { return answerer_.Last().ControlText(101); }
   static int DocumentCount() {
     int count = 0;
     for (HWND child = GetWindow(MdiClient, GW_CHILD); child;
@@ -62,5 +88,13 @@ class DocumentFixture : public FrameFixture {
     PumpMessages();
   }
 
+  // Closes the document, dropping its edits without the save question.
+  static void Close(HWND document) {
+    SetDocWord(document, kModifiedWord, 0);
+    SendMessageA(MdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+    PumpMessages();
+  }
+
   TempFolder folder_;
+  DialogAnswerer answerer_;
 };

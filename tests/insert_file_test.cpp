@@ -1,50 +1,32 @@
 // Insert File: the inserted file's own convention, one undoable edit, the selection, the
-// document's convention kept, and the read failures.
-#include <windows.h>
-#include <richedit.h>
-
+// document's convention kept, and the failures.
 #include <string>
 
-#include "base/file_io.h"
 #include "document_fixture.h"
 #include "files/insert_file.h"
-#include "files/line_format.h"
 #include "prompt_view.h"
 #include "resources/resource.h"
 #include "ui/global_block.h"
 
 namespace {
 
-class InsertFile : public DocumentFixture {
- protected:
-  void TearDown() override {
-    ClearFileFailures();
-    DocumentFixture::TearDown();
-  }
-  static std::pair<LONG, LONG> Selection(HWND document) {
-    LONG start = -1, end = -1;
-    GetEditSelection(DocEditControl(document), &start, &end);
-    return {start, end};
-  }
-  DialogAnswerer answerer_;
-};
+using InsertFile = DocumentFixture;
 
 TEST_F(InsertFile, EachConventionArrivesAsCrLfAndTheDocumentKeepsItsOwn) {
-  struct Case {
+  const struct {
     const char* name;
     std::string bytes;
     std::string inserted;  // as the editor holds it
-  } const cases[] = {
+  } cases[] = {
       {"unix.txt", "x\ny\n", "x\r\ny\r\n"},
       {"mac.txt", "x\ry", "x\r\ny"},
       {"windows.txt", "x\r\ny\rz", "x\r\ny\rz"},
       {"zero.txt", std::string("x\n\0hidden", 9), "x\r\n"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    HWND document = Open(folder_.Write(std::string("doc-") + c.name, "a\rb"));  // Macintosh
-    ASSERT_NE(document, nullptr);
-    ASSERT_EQ(Text(document), "a\r\nb");
+    const std::string name = std::string("doc-") + c.name;
+    HWND document = WriteAndOpen(name, "a\rb");  // Macintosh
     const std::string inserted = folder_.Write(c.name, c.bytes);
     SetEditSelection(DocEditControl(document), 1, 1);
 
@@ -55,12 +37,10 @@ TEST_F(InsertFile, EachConventionArrivesAsCrLfAndTheDocumentKeepsItsOwn) {
     EXPECT_FALSE(view.readOnlyShown);
     EXPECT_EQ(lstrcmpiA(view.folder.c_str(), folder_.path().c_str()), 0) << view.folder;
 
-    EXPECT_EQ(Text(document), "a" + c.inserted + "\r\nb");
-    const LONG length = static_cast<LONG>(c.inserted.size());
-    EXPECT_EQ(Selection(document), std::make_pair(1L, 1L + length));
-    EXPECT_EQ(GetDocWord(document, kLineFormatWord), kMacintoshFormat);
-    EXPECT_EQ(GetDocWord(document, kModifiedWord), 1);
-    EXPECT_EQ(Title(document), folder_.File(std::string("doc-") + c.name) + "*");
+    EXPECT_EQ(StateOf(document), folder_.File(name) +
+                                     "* | modified 1 saved 1 viewing 0 format 1 | a" + c.inserted +
+                                     "\r\nb");
+    EXPECT_EQ(Selection(document), std::make_pair(1L, 1L + static_cast<LONG>(c.inserted.size())));
     EXPECT_EQ(StatusText(0), inserted + " inserted");
     EXPECT_EQ(GetFocus(), DocEditControl(document));
   }
@@ -68,7 +48,7 @@ TEST_F(InsertFile, EachConventionArrivesAsCrLfAndTheDocumentKeepsItsOwn) {
 
 // The insertion replaces the selection, and one Undo takes the whole of it back.
 TEST_F(InsertFile, ReplacesTheSelectionAndOneUndoRemovesIt) {
-  HWND document = Open(folder_.Write("doc.txt", "first REPLACE\rsecond"));  // Macintosh
+  HWND document = WriteAndOpen("doc.txt", "first REPLACE\rsecond");  // Macintosh
   HWND edit = DocEditControl(document);
   SetEditSelection(edit, 5, 13);
   answerer_.EnterFileName(folder_.Write("lines.txt", "1\n2\n3\n4\n"));
@@ -80,42 +60,30 @@ TEST_F(InsertFile, ReplacesTheSelectionAndOneUndoRemovesIt) {
   EXPECT_EQ(Text(document), "first REPLACE\r\nsecond");
 }
 
-TEST_F(InsertFile, ReadFailuresAreReportedAndInsertNothing) {
+// The read's own messages are those of a load; here the document stays as it was.
+TEST_F(InsertFile, FailuresAreReportedAndInsertNothing) {
+  HWND document = WriteAndOpen("doc.txt", "a\nb");  // Unix
+  const std::string state = StateOf(document);
+  const std::string inserted = folder_.Write("ten.txt", "0123456789");
   const struct {
-    FileStep step;
-    DWORD error;
+    bool noMemory;  // otherwise the read fails
+    const char* title;
     std::string message;
   } cases[] = {
-      {FileStep::Open, ERROR_SHARING_VIOLATION, "Error detected opening this disk file\r\rCode 32"},
-      {FileStep::Read, ERROR_READ_FAULT,
-       "Error detected reading data from this disk file\r\rCode 30"},
-      {FileStep::Close, ERROR_INVALID_HANDLE, "Error detected closing this disk file\r\rCode 6"},
+      {false, "File I/O Error",
+       "File: " + inserted + "\r\rError detected reading data from this disk file\r\rCode 30"},
+      {true, "Norvel", "\rCannot allocate memory for text buffer\r\rSize: 38 bytes requested"},
   };
-  HWND document = Open(folder_.Write("doc.txt", "a\nb"));  // Unix
-  const std::string inserted = folder_.Write("in.txt", "x\ry");
   for (const auto& c : cases) {
     answerer_.EnterFileName(inserted).PressButton(IDOK);
-    InjectFileFailure(c.step, c.error);
+    if (c.noMemory) FailNextGlobalAllocations(1);
+    if (!c.noMemory) InjectFileFailure(FileStep::Read, ERROR_READ_FAULT);
     EXPECT_EQ(InsertTextFile(document, AppOptions), 0);
     ClearFileFailures();
-    EXPECT_EQ(answerer_.Last().title, "File I/O Error");
-    EXPECT_EQ(answerer_.Last().ControlText(101), "File: " + inserted + "\r\r" + c.message);
-    EXPECT_EQ(Text(document), "a\r\nb");
-    EXPECT_EQ(GetDocWord(document, kLineFormatWord), kUnixFormat);
-    EXPECT_EQ(GetDocWord(document, kModifiedWord), 0);
+    EXPECT_EQ(answerer_.Last().title, c.title);
+    EXPECT_EQ(Said(), c.message);
+    EXPECT_EQ(StateOf(document), state);
   }
-}
-
-TEST_F(InsertFile, NoMemoryForTheFileSaysHowMuchWasAsked) {
-  HWND document = Open(folder_.Write("doc.txt", "text"));
-  const std::string inserted = folder_.Write("ten.txt", "0123456789");
-  answerer_.EnterFileName(inserted).PressButton(IDOK);
-  FailNextGlobalAllocations(1);
-  EXPECT_EQ(InsertTextFile(document, AppOptions), 0);
-  EXPECT_EQ(answerer_.Last().title, "Norvel");
-  EXPECT_EQ(answerer_.Last().ControlText(101),
-            "\rCannot allocate memory for text buffer\r\rSize: 38 bytes requested");
-  EXPECT_EQ(Text(document), "text");
 }
 
 }  // namespace

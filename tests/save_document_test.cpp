@@ -1,15 +1,12 @@
 // Saving documents: the bytes on disk for each convention, backups, Save As, Save Selection,
 // and every failing step with its message, the files and the document left as they were.
-#include <windows.h>
-#include <richedit.h>
-
 #include <cstring>
 #include <map>
+#include <tuple>
+#include <utility>
 #include <string>
 #include <vector>
 
-#include "base/file_io.h"
-#include "docset/document_set.h"
 #include "document_fixture.h"
 #include "files/backup_name.h"
 #include "files/line_format.h"
@@ -23,24 +20,21 @@ namespace {
 constexpr int kMessageText = 101;  // the message dialog's text control
 
 TEST(BackupName, ExtensionOfTheFileNameBecomesBakUnlessThatIsTheFileItself) {
-  struct Case {
-    const char* path;
-    bool made;
-    const char* backup;
-  } const cases[] = {
-      {"C:\\my.docs\\README", true, "C:\\my.docs\\README.bak"},  // a dot in the folder only
-      {"C:\\work\\archive.tar.gz", true, "C:\\work\\archive.tar.bak"},
-      {"C:\\work\\notes.", true, "C:\\work\\notes.bak"},
-      {"C:\\work\\NOTES.BAK", false, ""},
-      {"C:\\work\\notes.bak ", false, ""},  // Windows drops the blank: the file itself
-      {"C:\\work\\Notes.Bak  ", false, ""},
-      {"C:\\work\\notes.bak. x", true, "C:\\work\\notes.bak.bak"},
-      {"C:notes", true, "C:notes.bak"},
+  // The path and its backup, or "" when none is made.
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\my.docs\\README", "C:\\my.docs\\README.bak"},  // a dot in the folder only
+      {"C:\\work\\archive.tar.gz", "C:\\work\\archive.tar.bak"},
+      {"C:\\work\\notes.", "C:\\work\\notes.bak"},
+      {"C:\\work\\NOTES.BAK", ""},
+      {"C:\\work\\notes.bak ", ""},  // Windows drops the blank: the file itself
+      {"C:\\work\\Notes.Bak  ", ""},
+      {"C:\\work\\notes.bak. x", "C:\\work\\notes.bak.bak"},
+      {"C:notes", "C:notes.bak"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [path, expected] : cases) {
     char backup[256] = "junk";
-    EXPECT_EQ(BackupPathFor(c.path, backup, sizeof backup), c.made) << c.path;
-    EXPECT_STREQ(backup, c.backup);
+    EXPECT_EQ(BackupPathFor(path, backup, sizeof backup), *expected != '\0') << path;
+    EXPECT_STREQ(backup, expected);
   }
   // A name that would not fit is not made, and nothing is overrun.
   char small[12];
@@ -73,13 +67,9 @@ class SaveDocumentTest : public DocumentFixture {
     DocumentFixture::SetUp();
     AppOptions.Backup = 1;
   }
-  void TearDown() override {
-    ClearFileFailures();
-    DocumentFixture::TearDown();
-  }
   // Opens a file holding `bytes` and types one character at its start, so it is modified.
   HWND OpenModified(const std::string& name, const std::string& bytes) {
-    HWND document = Open(folder_.Write(name, bytes));
+    HWND document = WriteAndOpen(name, bytes);
     if (document) Type(document, "!");
     return document;
   }
@@ -89,49 +79,28 @@ class SaveDocumentTest : public DocumentFixture {
   static bool SaveGrayed() {
     return (GetMenuState(GetMenu(FrameWindow), IDM_SAVE, MF_BYCOMMAND) & MF_GRAYED) != 0;
   }
-  // Everything a user can tell about a document, in one line.
-  static std::string StateOf(HWND document) {
-    const bool readOnly = GetWindowLongA(DocEditControl(document), GWL_STYLE) & ES_READONLY;
-    return Title(document) + " | modified " + std::to_string(GetDocWord(document, kModifiedWord)) +
-           " saved " + std::to_string(GetDocWord(document, kSavedWord)) + " viewing " +
-           std::to_string(GetDocWord(document, kViewingWord)) + (readOnly ? " read-only" : "") +
-           " format " + std::to_string(GetDocWord(document, kLineFormatWord)) + " | " +
-           Text(document);
-  }
-  static void Close(HWND document) {
-    SetDocWord(document, kModifiedWord, 0);
-    SendMessageA(MdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
-    PumpMessages();
-  }
-  DialogAnswerer answerer_;
 };
 
 TEST_F(SaveDocumentTest, EachConventionIsWrittenByteForByte) {
-  struct Case {
-    const char* name;
-    std::string file;     // as read
-    std::string written;  // after typing "!" at the start and saving
-  } const cases[] = {
+  // The file's name, its bytes as read, and as written after typing "!" at the start.
+  const std::tuple<const char*, std::string, std::string> cases[] = {
       {"mac.txt", "a\rb", "!a\rb"},
       {"mac-lone-lf.txt", "a\rb\nc", "!a\rbc"},  // a lone LF is dropped
       {"unix.txt", "a\nb\n", "!a\nb\n"},
       {"windows.txt", "a\r\nb\rc\n", "!a\r\nb\rc\n"},  // unchanged, lone bytes too
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    HWND document = OpenModified(c.name, c.file);
-    ASSERT_NE(document, nullptr);
-    ASSERT_EQ(Title(document), folder_.File(c.name) + "*");
+  for (const auto& [name, file, written] : cases) {
+    SCOPED_TRACE(name);
+    HWND document = OpenModified(name, file);
+    ASSERT_EQ(Title(document), folder_.File(name) + "*");
     EXPECT_FALSE(SaveGrayed());
-
     Command(IDM_SAVE);
-    EXPECT_EQ(TempFolder::Read(folder_.File(c.name)), c.written);
-    EXPECT_EQ(Title(document), folder_.File(c.name));
-    EXPECT_EQ(StatusText(0), folder_.File(c.name) + " saved");
+    EXPECT_EQ(TempFolder::Read(folder_.File(name)), written);
+    EXPECT_EQ(Title(document), folder_.File(name));
+    EXPECT_EQ(StatusText(0), folder_.File(name) + " saved");
     EXPECT_TRUE(SaveGrayed());
     EXPECT_EQ(GetFocus(), DocEditControl(document));
   }
-  EXPECT_EQ(answerer_.Count(), 0u);
 }
 
 // Every file step of every kind of save fails in turn: the step's message names the user's
@@ -160,19 +129,20 @@ class SaveFaultMatrix : public SaveDocumentTest {
       bool reached;
       std::string message;
     } const steps[] = {
+        // clang-format off
         {FileStep::Count, false, ""},  // no failure
         {FileStep::Open, true, create},
         {FileStep::Query, exists, create},
         {FileStep::CreateTemp, true, create},
         {FileStep::Write, true, "Error detected writing data to this disk file"},
-        {FileStep::SetEnd, true,
-         "Error detected setting EOF mark " + std::to_string(s.written.size()) + " on this file"},
+        {FileStep::SetEnd, true, "Error detected setting EOF mark " + std::to_string(s.written.size()) + " on this file"},
         {FileStep::Flush, true, "Error detected flushing buffers for this disk file"},
         {FileStep::SetTimes, exists, create},
         {FileStep::Close, true, "Error detected closing this disk file"},
         {FileStep::SetAttributes, exists, create},
         {FileStep::Replace, replaces, create},
         {FileStep::Move, !replaces, create},
+        // clang-format on
     };
     for (const Step& step : steps) {
       if (step.step != FileStep::Count && !step.reached) continue;
@@ -241,44 +211,64 @@ TEST_F(SaveFaultMatrix, SaveSelection) {
   Run({"Selection over a file", IDM_SAVESELECTION, 1, false, "selected.txt", true, "a\r\nb"});
 }
 
-TEST_F(SaveDocumentTest, ReadOnlyFileFailsAtCreateWithAccessDeniedAndNoBackup) {
-  HWND document = OpenModified("locked.txt", "protected");
-  const std::string path = folder_.File("locked.txt");
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  for (int backup : {1, 0}) {
-    AppOptions.Backup = backup;
+// Failures before or after the steps above: the message, and every file as it was.
+TEST_F(SaveDocumentTest, ReadOnlyFileAndFailedReplaceKeepThePreviousFile) {
+  const struct {
+    const char* name;
+    DWORD attributes;  // of doc.txt
+    int backup;
+    DWORD replaceError;  // made to fail ReplaceFile, or 0
+    const char* bak;     // doc.bak afterwards
+  } cases[] = {
+      // A read-only file fails at the create step with access denied, backups on and off.
+      {"read-only, backup", FILE_ATTRIBUTE_READONLY, 1, 0, "older"},
+      {"read-only", FILE_ATTRIBUTE_READONLY, 0, 0, "older"},
+      // ReplaceFile can fail after it has moved the old file to the backup name: it comes back.
+      {"unable to remove", 0, 1, ERROR_UNABLE_TO_REMOVE_REPLACED, "older"},
+      {"unable to move", 0, 1, ERROR_UNABLE_TO_MOVE_REPLACEMENT, "older"},
+      {"unable to move 2", 0, 1, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, nullptr},  // old file was it
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    folder.Write("doc.bak", "older");
+    const std::string path = folder.Write("doc.txt", "before");
+    AppOptions.Backup = c.backup;
+    HWND document = Open(path);
+    Type(document, "!");
+    if (c.attributes) SetFileAttributesA(path.c_str(), c.attributes);
+    if (c.replaceError) InjectFileFailure(FileStep::Replace, c.replaceError);
     answerer_.PressButton(IDOK);
     EXPECT_EQ(SaveDocument(document, AppOptions), 0);
-    EXPECT_EQ(
-        MessageOf(answerer_.Last()),
-        "File I/O Error | File: " + path + "\r\rError detected creating this disk file\r\rCode 5");
-    EXPECT_EQ(FilesIn(folder_), Files({{"locked.txt", "protected"}}));  // no backup, no temp
+    EXPECT_EQ(MessageOf(answerer_.Last()),
+              "File I/O Error | File: " + path +
+                  "\r\rError detected creating this disk file\r\rCode " +
+                  std::to_string(c.replaceError ? c.replaceError : ERROR_ACCESS_DENIED));
+    Files expected = {{"doc.txt", "before"}};  // no backup, no temporary file
+    if (c.bak) expected["doc.bak"] = c.bak;
+    EXPECT_EQ(FilesIn(folder), expected);
     EXPECT_EQ(Title(document), path + "*");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    Close(document);
   }
 }
 
 TEST_F(SaveDocumentTest, NoMemoryForTheTextSaysSoAndWritesNothing) {
   HWND document = OpenModified("memory.txt", "abc");
-  const DWORD size = static_cast<DWORD>(GetWindowTextLengthA(DocEditControl(document))) + 16;
   FailNextGlobalAllocations(1);
   answerer_.PressButton(IDOK);
   EXPECT_EQ(SaveDocument(document, AppOptions), 0);
-  ASSERT_EQ(answerer_.Count(), 1u);
   EXPECT_EQ(MessageOf(answerer_.Last()),
-            "Norvel | \rCannot allocate memory for text buffer\r\rSize: " + std::to_string(size) +
-                " bytes requested");
-  EXPECT_EQ(TempFolder::Read(folder_.File("memory.txt")), "abc");
-  EXPECT_EQ(TempFolder::Read(folder_.File("memory.bak")), "<missing>");
+            "Norvel | \rCannot allocate memory for text buffer\r\rSize: 20 bytes requested");
+  EXPECT_EQ(FilesIn(folder_), Files({{"memory.txt", "abc"}}));
 }
 
 TEST_F(SaveDocumentTest, SaveAsToUnixThenSaveKeepsUnix) {
-  HWND document = Open(folder_.Write("mac.txt", "a\rb"));
-  ASSERT_NE(document, nullptr);
+  HWND document = WriteAndOpen("mac.txt", "a\rb");
   const std::string target = folder_.File("unix.txt");
   PromptView view;
   answerer_.Run(LookAndEnter(view, target, 2));
   Command(IDM_SAVEAS);
-  EXPECT_EQ(view.title, "Save Text File As");
   EXPECT_EQ(view.currentType, "Macintosh");
   EXPECT_EQ(view.name, "mac.txt");
   EXPECT_EQ(StatusText(0), "Saved as " + target);
@@ -287,7 +277,7 @@ TEST_F(SaveDocumentTest, SaveAsToUnixThenSaveKeepsUnix) {
 
   Type(document, "!");
   Command(IDM_SAVE);
-  EXPECT_EQ(answerer_.Count(), 1u);  // no prompt the second time
+  // No prompt the second time.
   EXPECT_EQ(TempFolder::Read(target), "!a\nb");
   EXPECT_EQ(TempFolder::Read(folder_.File("unix.bak")), "a\nb");
 }
@@ -295,71 +285,33 @@ TEST_F(SaveDocumentTest, SaveAsToUnixThenSaveKeepsUnix) {
 TEST_F(SaveDocumentTest, UntitledDocumentGoesThroughSaveAsAndBecomesSavedToDisk) {
   HWND document = New();
   Type(document, "x\ry");
-  ASSERT_EQ(Text(document), "x\r\ny");
   PromptView view;
   const std::string target = folder_.File("new.txt");
   answerer_.Run(LookAndEnter(view, target));
   Command(IDM_SAVE);
-  EXPECT_EQ(view.title, "Save Text File As");
   EXPECT_EQ(view.currentType, "Windows");
   EXPECT_EQ(TempFolder::Read(target), "x\r\ny");
   EXPECT_EQ(StateOf(document), target + " | modified 0 saved 1 viewing 0 format 0 | x\r\ny");
 }
 
-TEST_F(SaveDocumentTest, SaveSelectionWithNothingSelectedOnlyBeeps) {
-  HWND document = OpenModified("nothing.txt", "abc");
-  SetEditSelection(DocEditControl(document), 2, 2);
-  beeps_.clear();
-  Command(IDM_SAVESELECTION);
-  EXPECT_EQ(answerer_.Count(), 0u);
-  EXPECT_EQ(beeps_, std::vector<UINT>{MB_ICONASTERISK});
-}
-
-TEST_F(SaveDocumentTest, SaveSelectionOffersSelectedTxtBesideTheDocumentAndWritesCrLf) {
-  HWND document = OpenModified("unix.txt", "one\ntwo\nthree\n");  // Unix
+TEST_F(SaveDocumentTest, SaveSelectionOffersSelectedTxtBesideTheDocumentOrOnlyBeeps) {
+  HWND document = OpenModified("unix.txt", "one\ntwo\n");
   HWND edit = DocEditControl(document);
-  ASSERT_EQ(Text(document), "!one\r\ntwo\r\nthree\r\n");
-  SetEditSelection(edit, 2, 12);  // "ne\r\ntwo\r\nt"
-  folder_.Write("selected.txt", "older selection");
+  SetEditSelection(edit, 2, 2);
+  beeps_.clear();
+  Command(IDM_SAVESELECTION);  // nothing selected
+  EXPECT_EQ(beeps_, std::vector<UINT>{MB_ICONASTERISK});
 
+  SetEditSelection(edit, 2, 8);  // "ne\r\ntw"
   PromptView view;
-  answerer_.Run(LookAndEnter(view, folder_.File("selected.txt"))).PressButton(IDYES);
+  answerer_.Run(LookAndEnter(view, folder_.File("selected.txt")));
   Command(IDM_SAVESELECTION);
   EXPECT_EQ(view.title, "Save Selected Text As");
   EXPECT_EQ(view.name, "selected.txt");
   EXPECT_EQ(lstrcmpiA(view.folder.c_str(), folder_.path().c_str()), 0) << view.folder;
-  EXPECT_EQ(TempFolder::Read(folder_.File("selected.txt")), "ne\r\ntwo\r\nt");
+  EXPECT_EQ(TempFolder::Read(folder_.File("selected.txt")), "ne\r\ntw");
   EXPECT_EQ(StatusText(0), folder_.File("selected.txt") + " saved");
   EXPECT_EQ(GetFocus(), edit);
-}
-
-// ReplaceFile can fail after it has moved the old file to the backup name: it comes back.
-TEST_F(SaveDocumentTest, FailedReplaceLeavesThePreviousFileUnderItsName) {
-  struct Case {
-    DWORD error;
-    const char* backup;  // doc.bak afterwards
-  } const cases[] = {
-      {ERROR_UNABLE_TO_REMOVE_REPLACED, "older"},
-      {ERROR_UNABLE_TO_MOVE_REPLACEMENT, "older"},
-      {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, "<missing>"},  // the old file was the backup
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.error);
-    TempFolder folder;
-    folder.Write("doc.bak", "older");
-    HWND document = Open(folder.Write("doc.txt", "before"));
-    Type(document, "!");
-    InjectFileFailure(FileStep::Replace, c.error);
-    answerer_.PressButton(IDOK);
-    EXPECT_EQ(SaveDocument(document, AppOptions), 0);
-    EXPECT_EQ(MessageOf(answerer_.Last()),
-              "File I/O Error | File: " + folder.File("doc.txt") +
-                  "\r\rError detected creating this disk file\r\rCode " + std::to_string(c.error));
-    Files expected = {{"doc.txt", "before"}, {"doc.bak", c.backup}};
-    if (expected["doc.bak"] == "<missing>") expected.erase("doc.bak");
-    EXPECT_EQ(FilesIn(folder), expected);
-    Close(document);
-  }
 }
 
 // A file whose data has other names, a folder that takes no new files and a name Windows
@@ -373,21 +325,13 @@ TEST_F(SaveDocumentTest, LinkedHiddenAndLockedFolderFilesKeepWhatTheUserHas) {
     FileStep failing;  // with ERROR_ACCESS_DENIED
     Files after;
   } const cases[] = {
-      {"doc.txt",
-       true,
-       0,
-       1,
-       FileStep::Count,
-       {{"doc.txt", "!old"}, {"other.txt", "!old"}, {"doc.bak", "old"}}},
+      // clang-format off
+      {"doc.txt", true, 0, 1, FileStep::Count, {{"doc.txt", "!old"}, {"other.txt", "!old"}, {"doc.bak", "old"}}},
       {"doc.txt", false, 0, 1, FileStep::CreateTemp, {{"doc.txt", "!old"}, {"doc.bak", "old"}}},
       {"doc.txt", false, FILE_ATTRIBUTE_HIDDEN, 0, FileStep::Count, {{"doc.txt", "!old"}}},
-      {"doc.txt",
-       false,
-       FILE_ATTRIBUTE_HIDDEN,
-       1,
-       FileStep::Count,
-       {{"doc.txt", "!old"}, {"doc.bak", "old"}}},
+      {"doc.txt", false, FILE_ATTRIBUTE_HIDDEN, 1, FileStep::Count, {{"doc.txt", "!old"}, {"doc.bak", "old"}}},
       {"doc.bak ", false, 0, 1, FileStep::Count, {{"doc.bak", "!old"}}},
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.attributes));
@@ -425,7 +369,6 @@ TEST_F(SaveDocumentTest, DocumentWithoutItsControlSaysSoAndWritesNothing) {
                   "\r\rThe text of this document cannot be read\rNothing was written to the disk.");
     EXPECT_EQ(FilesIn(folder_), before);
   }
-  EXPECT_EQ(answerer_.Count(), 3u);
   SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
   EXPECT_EQ(Title(document), folder_.File("keep.txt") + "*");
 }

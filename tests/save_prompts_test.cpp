@@ -1,4 +1,5 @@
-// The save question when a changed document closes, and the reload and viewing commands.
+// The save question when a changed document closes, and the viewing, discard and duplicate
+// commands.
 #include <string>
 
 #include "docset/document_set.h"
@@ -9,31 +10,25 @@ namespace {
 
 using SavePrompts = DocumentFixture;
 
-const char kQuestion[] = "\r\rThis document has been edited.\rDo you want to save the changes?";
-
 TEST_F(SavePrompts, ClosingAChangedDocumentAsksAndObeysTheAnswer) {
   const std::string path = folder_.Write("notes.txt", "old\r\n");
   HWND document = Open(path);
   Type(document, "new ");
-  DialogAnswerer answerer;
-
-  answerer.PressButton(IDCANCEL);
+  answerer_.PressButton(IDCANCEL);
   Command(IDM_CLOSE);
-  EXPECT_EQ(answerer.Last().title, "File Modified");
-  EXPECT_EQ(answerer.Last().ControlText(101), "File: " + path + kQuestion);
+  EXPECT_EQ(answerer_.Last().title, "File Modified");
+  EXPECT_EQ(Said(), "File: " + path +
+                        "\r\rThis document has been edited.\rDo you want to save the changes?");
   EXPECT_TRUE(IsWindow(document));
 
-  answerer.PressButton(IDNO);
-  Command(IDM_CLOSE);
-  EXPECT_FALSE(IsWindow(document));
-  EXPECT_EQ(TempFolder::Read(path), "old\r\n");  // the edits were dropped
-
-  document = Open(path);
-  Type(document, "new ");
-  answerer.PressButton(IDYES);
-  Command(IDM_CLOSE);
-  EXPECT_FALSE(IsWindow(document));
-  EXPECT_EQ(TempFolder::Read(path), "new old\r\n");
+  // No drops the edits; Yes saves them.
+  for (int answer : {IDNO, IDYES}) {
+    if (!IsWindow(document)) Type(document = Open(path), "new ");
+    answerer_.PressButton(answer);
+    Command(IDM_CLOSE);
+    EXPECT_FALSE(IsWindow(document));
+    EXPECT_EQ(TempFolder::Read(path), answer == IDYES ? "new old\r\n" : "old\r\n");
+  }
 }
 
 TEST_F(SavePrompts, AutoSaveSavesAFileSilentlyButStillAsksForAnUntitledOne) {
@@ -42,60 +37,44 @@ TEST_F(SavePrompts, AutoSaveSavesAFileSilentlyButStillAsksForAnUntitledOne) {
   const std::string path = folder_.Write("auto.txt", "a\n");
   HWND document = Open(path);
   Type(document, "b");
-  DialogAnswerer answerer;  // nothing may be asked
-  Command(IDM_CLOSE);
+  Command(IDM_CLOSE);  // nothing is asked
   EXPECT_FALSE(IsWindow(document));
   EXPECT_EQ(TempFolder::Read(path), "ba\n");  // Unix stays Unix
 
   HWND untitled = New();
   Type(untitled, "x");
-  answerer.PressButton(IDCANCEL);
+  answerer_.PressButton(IDCANCEL);
   Command(IDM_CLOSE);
-  EXPECT_EQ(answerer.Last().title, "File Modified");
+  EXPECT_EQ(answerer_.Last().title, "File Modified");
   EXPECT_TRUE(IsWindow(untitled));
 }
 
 TEST_F(SavePrompts, CancelInCloseAllStopsAtThatDocument) {
-  HWND first = New();
-  HWND second = New();
-  Type(first, "1");
-  Type(second, "2");
-  DialogAnswerer answerer;
-  answerer.PressButton(IDNO).PressButton(IDCANCEL);
+  Type(New(), "1");
+  Type(New(), "2");
+  answerer_.PressButton(IDNO).PressButton(IDCANCEL);
   Command(IDM_CLOSEALL);
-  EXPECT_EQ(answerer.Count(), 2u);
   EXPECT_EQ(DocumentCount(), 1);
 }
 
-TEST_F(SavePrompts, ViewingModeSwitchesBothWaysAndRefreshReloads) {
+TEST_F(SavePrompts, ViewingModeSwitchesBothWaysButNotForAReadOnlyFile) {
   const std::string path = folder_.Write("view.txt", "disk\r\n");
   HWND document = Open(path);
-  HWND edit = DocEditControl(document);
-
   Command(IDM_READONLY);
-  EXPECT_EQ(GetDocWord(document, kViewingWord), 1);
-  EXPECT_NE(GetWindowLongA(edit, GWL_STYLE) & ES_READONLY, 0);
+  EXPECT_EQ(StateOf(document),
+            path + " | modified 0 saved 1 viewing 1 read-only format 0 | disk\r\n");
   EXPECT_EQ(StatusText(0), path + " set for viewing");
   Command(IDM_READONLY);
-  EXPECT_EQ(GetDocWord(document, kViewingWord), 0);
+  EXPECT_EQ(StateOf(document), path + " | modified 0 saved 1 viewing 0 format 0 | disk\r\n");
   EXPECT_EQ(StatusText(0), path + " set for editing");
 
-  folder_.Write("view.txt", "changed on disk\n");
-  Command(IDM_REFRESH);
-  EXPECT_EQ(Text(document), "changed on disk\r\n");
-  EXPECT_EQ(GetDocWord(document, kLineFormatWord), 2);
-  EXPECT_EQ(StatusText(0), path + " refreshed from disk");
-
-  // A read-only file cannot be switched to editing.
   Command(IDM_READONLY);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  DialogAnswerer answerer;
-  answerer.PressButton(IDOK);
+  answerer_.PressButton(IDOK);
   Command(IDM_READONLY);
-  EXPECT_EQ(answerer.Last().ControlText(101),
-            "File: " + path +
-                "\r\rThis disk file is write-protected on the drive\rNo editing is allowed for "
-                "this document.");
+  EXPECT_EQ(Said(), "File: " + path +
+                        "\r\rThis disk file is write-protected on the drive\rNo editing is "
+                        "allowed for this document.");
   EXPECT_EQ(GetDocWord(document, kViewingWord), 1);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -104,25 +83,18 @@ TEST_F(SavePrompts, DiscardReloadsOnlyAfterYesAndDuplicateCopiesTheConvention) {
   const std::string path = folder_.Write("unix.txt", "one\ntwo\n");
   HWND document = Open(path);
   Type(document, "edit ");
-  DialogAnswerer answerer;
-  answerer.PressKey(VK_RETURN);  // No is the default
+  answerer_.PressKey(VK_RETURN).PressButton(IDYES);  // No is the default
   Command(IDM_DISCARD);
-  EXPECT_EQ(answerer.Last().title, "Discard Changes");
+  EXPECT_EQ(answerer_.Last().title, "Discard Changes");
   EXPECT_EQ(Text(document), "edit one\r\ntwo\r\n");
-  answerer.PressButton(6 /* Yes */);
   Command(IDM_DISCARD);
-  EXPECT_EQ(Text(document), "one\r\ntwo\r\n");
-  EXPECT_EQ(Title(document), path);
+  EXPECT_EQ(StateOf(document), path + " | modified 0 saved 1 viewing 0 format 2 | one\r\ntwo\r\n");
   EXPECT_EQ(StatusText(0), path + " changes discarded");
 
   Command(IDM_DUPLICATE);
   HWND copy = ActiveDocWindow;
   ASSERT_NE(copy, document);
-  EXPECT_EQ(Title(copy), "New1*");
-  EXPECT_EQ(Text(copy), "one\r\ntwo\r\n");
-  EXPECT_EQ(GetDocWord(copy, kLineFormatWord), 2);
-  EXPECT_EQ(GetDocWord(copy, kSavedWord), 0);
-  EXPECT_EQ(GetDocWord(copy, kModifiedWord), 1);
+  EXPECT_EQ(StateOf(copy), "New1* | modified 1 saved 0 viewing 0 format 2 | one\r\ntwo\r\n");
 }
 
 }  // namespace

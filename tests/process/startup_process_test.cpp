@@ -42,39 +42,30 @@ TEST(StartupProcess, SecondInstanceHandsItsCommandLineOverAndExitsWithZero) {
   GetTempPathA(sizeof temp, temp);
   const std::string folder = std::string(temp).substr(0, std::strlen(temp) - 1);
   // A document name arrives as a full path, resolved where the second instance was started;
-  // anything else arrives as it was typed.
+  // anything else arrives as it was typed; without a command line nothing arrives. The running
+  // frame comes forward, also from the taskbar.
   const struct {
     const char* tail;
     std::string workingFolder;
-    std::string received;
+    std::vector<std::string> received;
   } cases[] = {
-      {"\"C:\\my notes\\to do.txt\"", "", "C:\\my notes\\to do.txt"},
-      {"relative.txt", folder, folder + "\\relative.txt"},
-      {"/L", "", "/L"},
+      {"\"C:\\my notes\\to do.txt\"", "", {std::string("C:\\my notes\\to do.txt") + '\0'}},
+      {"relative.txt", folder, {folder + "\\relative.txt" + '\0'}},
+      {"/L", "", {std::string("/L") + '\0'}},
+      {"", "", {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.tail);
     FakeRunningFrame running;
     ASSERT_NE(running.window, nullptr);
+    ShowWindow(running.window, SW_MINIMIZE);
     ProcessUnderTest second;
     ASSERT_TRUE(second.Start(NorvelExePath(), c.tail, c.workingFolder));
     EXPECT_EQ(second.WaitForExit(), 0u);
-    ASSERT_EQ(FakeRunningFrame::received.size(), 1u);
-    EXPECT_EQ(FakeRunningFrame::received[0], c.received + '\0');
+    EXPECT_EQ(FakeRunningFrame::received, c.received);
     EXPECT_TRUE(IsWindowVisible(running.window));
+    EXPECT_FALSE(IsIconic(running.window));
   }
-}
-
-TEST(StartupProcess, SecondInstanceWithoutCommandLineOnlyBringsTheFrameForward) {
-  FakeRunningFrame running;
-  ASSERT_NE(running.window, nullptr);
-  ShowWindow(running.window, SW_MINIMIZE);
-  ProcessUnderTest second;
-  ASSERT_TRUE(second.Start(NorvelExePath()));
-  EXPECT_EQ(second.WaitForExit(), 0u);
-  EXPECT_TRUE(FakeRunningFrame::received.empty());
-  EXPECT_TRUE(IsWindowVisible(running.window));
-  EXPECT_FALSE(IsIconic(running.window));
 }
 
 TEST(StartupProcess, StartsWithItsFrameAndEndsWithZeroWhenClosed) {

@@ -171,13 +171,17 @@ HWND CreateFrameWindow(int showCommand, AppOptionsRecord& options) {
   return frame;
 }
 
+bool TranslateFrameMessage(MSG& message) {
+  if (FindReplaceDialog && IsDialogMessageA(FindReplaceDialog, &message)) return true;
+  if (MdiClient && TranslateMDISysAccel(MdiClient, &message)) return true;
+  return FrameWindow && TranslateAcceleratorA(FrameWindow, Accelerators, &message);
+}
+
 int RunMessageLoop() {
   MSG message;
   BOOL got;
   while ((got = GetMessageA(&message, nullptr, 0, 0)) == 1) {
-    if (FindReplaceDialog && IsDialogMessageA(FindReplaceDialog, &message)) continue;
-    if (MdiClient && TranslateMDISysAccel(MdiClient, &message)) continue;
-    if (FrameWindow && TranslateAcceleratorA(FrameWindow, Accelerators, &message)) continue;
+    if (TranslateFrameMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

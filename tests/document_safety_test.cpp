@@ -95,6 +95,30 @@ TEST_F(SafetyTest, APathThatDoesNotFitIsRefusedAndNothingOpens) {
   }
 }
 
+// A name already open, in quotes or in other letters, brings that document forward with a beep.
+TEST_F(SafetyTest, ANameAlreadyOpenBringsItsDocumentForward) {
+  const std::string a = folder_.Write("a.txt", "a"), b = folder_.Write("b.txt", "b");
+  std::string upper = a;
+  CharUpperA(upper.data());
+  const struct {
+    std::function<void()> open;
+    int documents, beeps;
+    std::string active;
+  } steps[] = {
+      {[&] { OpenNamedFile(frame_, ("\"" + a + "\"").c_str(), AppOptions); }, 1, 0, a},
+      {[&] { OpenNamedFile(frame_, b.c_str(), AppOptions); }, 2, 0, b},
+      {[&] { OpenNamedFile(frame_, ("\"" + upper + "\"").c_str(), AppOptions); }, 2, 1, a},
+      {[&] { SendMessageA(frame_, WM_DROPFILES, (WPARAM)MakeDrop(b), 0); }, 2, 2, b},
+  };
+  for (const auto& step : steps) {
+    step.open();
+    PumpMessages();
+    EXPECT_EQ(DocumentCount(), step.documents);
+    EXPECT_EQ(beeps_.size(), static_cast<size_t>(step.beeps));
+    EXPECT_EQ(Title((HWND)SendMessageA(MdiClient, WM_MDIGETACTIVE, 0, 0)), step.active);
+  }
+}
+
 TEST_F(SafetyTest, ARelativeNameKeepsItsFolderWhenAPromptMovesTheCurrentOne) {
   TempFolder other;
   folder_.Write("notes.txt", "old\r\n");

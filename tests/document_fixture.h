@@ -14,6 +14,22 @@
 #include "frame_fixture.h"
 #include "temp_folder.h"
 
+// While it lives, no rich-edit control can be created on this thread.
+class BlockEditControls {
+ public:
+  BlockEditControls() { hook_ = SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId()); }
+  ~BlockEditControls() { UnhookWindowsHookEx(hook_); }
+
+ private:
+  static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
+    char name[32] = "";
+    if (code == HCBT_CREATEWND) GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+    if (lstrcmpiA(name, "RichEdit") == 0) return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  HHOOK hook_;
+};
+
 class DocumentFixture : public FrameFixture {
  public:
   void SetUp() override {

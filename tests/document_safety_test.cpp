@@ -17,22 +17,6 @@ namespace {
 
 using SafetyTest = DocumentFixture;
 
-// While it lives, no rich-edit control can be created on this thread.
-class BlockEditControls {
- public:
-  BlockEditControls() { hook_ = SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId()); }
-  ~BlockEditControls() { UnhookWindowsHookEx(hook_); }
-
- private:
-  static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
-    char name[32] = "";
-    if (code == HCBT_CREATEWND) GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
-    if (lstrcmpiA(name, "RichEdit") == 0) return 1;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-  HHOOK hook_;
-};
-
 // The message for a path of more than 255 characters, which shows its start and its end.
 std::string TooLongMessage(const std::string& path) {
   return "File: " + path.substr(0, 30) + "..." + path.substr(path.size() - 50) +

@@ -1,6 +1,7 @@
 // The Edit menu's text commands: conversions, delete and select all, the clipboard through the
 // real clipboard, Go To Line, Show Clipboard, and the keys, buttons and menus that reach them.
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "app/startup.h"
@@ -14,13 +15,6 @@ namespace {
 using EditingTest = DocumentFixture;
 
 constexpr const char* kNoMessage = "-";  // what status part 0 holds before each command
-
-// Hooked in, no rich-edit control can be created on this thread.
-LRESULT CALLBACK RefuseRichEdit(int code, WPARAM wParam, LPARAM lParam) {
-  char name[32] = "";
-  if (code == HCBT_CREATEWND) GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
-  return lstrcmpiA(name, "RichEdit") == 0 ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
-}
 
 LONG CaretOrStart(HWND document) {
   LONG start = 0;
@@ -80,13 +74,12 @@ TEST_F(EditingTest, TextCommandsChangeTextSelectionStatusAndMark) {
     SetEditSelection(edit, c.start, c.end);
     SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(kNoMessage));
     DialogAnswerer answerer;
-    HHOOK refuse = nullptr;
-    if (c.noControl) {
-      answerer.PressButton(IDOK);
-      refuse = SetWindowsHookExA(WH_CBT, RefuseRichEdit, nullptr, GetCurrentThreadId());
+    if (c.noControl) answerer.PressButton(IDOK);
+    {
+      std::optional<BlockEditControls> blocked;
+      if (c.noControl) blocked.emplace();
+      Command(c.command);
     }
-    Command(c.command);
-    if (refuse) UnhookWindowsHookEx(refuse);
     if (c.noControl)
       EXPECT_EQ(answerer.Last().ControlText(101), "Cannot create child edit control");
     EXPECT_EQ(Text(document), c.expected);

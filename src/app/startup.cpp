@@ -129,7 +129,7 @@ void ConnectDocumentWindows() {
 
 int InitApplication(AppOptionsRecord& options) {
   // A portable copy keeps every setting in the INI file beside it: no product key at all.
-  lstrcpynA(ProductKeyPath, PortableModeRequested() ? "" : kProductKey, sizeof ProductKeyPath);
+  ChooseSettingsStore();
 
   Accelerators = LoadAcceleratorsA(AppInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   if (!Accelerators) return ShowError(60002, static_cast<int>(GetLastError()));

@@ -281,3 +281,7 @@ bool PortableModeRequested() {
   LONG enabled = 0;
   return IsExistingFile(IniPath) && QueryProfileNumber("Portable", "Enabled", &enabled) && enabled == 1;
 }
+
+void ChooseSettingsStore() {
+  lstrcpynA(ProductKeyPath, PortableModeRequested() ? "" : kProductKey, sizeof ProductKeyPath);
+}

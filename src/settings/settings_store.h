@@ -26,6 +26,8 @@ void FlushProfile();
 
 // Whether the INI file beside the program asks for portable use: [Portable] Enabled=1.
 bool PortableModeRequested();
+// Sets ProductKeyPath at start-up: the product key, or empty for a portable copy.
+void ChooseSettingsStore();
 
 // Test seam around every write the store and the registrations make: a filter that returns
 // false makes that write fail as an unwritable key would. Null lets every write through.

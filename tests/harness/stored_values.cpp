@@ -68,3 +68,11 @@ StoredValues ReadIniFile(const std::string& path) {
   }
   return values;
 }
+
+std::string ToText(const StoredValues& values) {
+  std::string text;
+  for (const auto& [section, list] : values) {
+    for (const StoredValue& v : list) text += section + "\\" + v.name + "=" + v.type + ":" + v.data + "\n";
+  }
+  return text;
+}

@@ -12,12 +12,11 @@ struct StoredValue {
   std::string name;
   char type;
   std::string data;
-  bool operator==(const StoredValue& o) const {
-    return name == o.name && type == o.type && data == o.data;
-  }
 };
 // By section (the key path below the root key, or the INI section), values in stored order.
 using StoredValues = std::map<std::string, std::vector<StoredValue>>;
 
 StoredValues ReadRegistryTree(HKEY root, const std::string& path);
 StoredValues ReadIniFile(const std::string& path);
+// One line per value, "section\\name=type:data", for comparisons that show what differs.
+std::string ToText(const StoredValues& values);

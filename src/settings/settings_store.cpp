@@ -67,8 +67,7 @@ bool QueryRegistryNumber(const char* section, const char* name, DWORD* number) {
 }
 
 // A REG_SZ value that fits `capacity` with its terminator.
-bool QueryRegistryString(const char* section, const char* name, char* destination,
-                         DWORD capacity) {
+bool QueryRegistryString(const char* section, const char* name, char* destination, DWORD capacity) {
   RegistryKey key = OpenSectionToRead(section);
   if (!key || capacity == 0) return false;
   std::vector<char> buffer(capacity);
@@ -126,7 +125,8 @@ bool NeedsEscape(const char* text) {
   if (length == 0) return false;
   const char first = text[0], last = text[length - 1];
   if (first == ' ' || first == '\t' || first == '"' || first == '\'' || last == ' ' ||
-      last == '\t' || last == '"' || last == '\'' || std::strncmp(text, kEscapedMarker, kMarkerLength) == 0) {
+      last == '\t' || last == '"' || last == '\'' ||
+      std::strncmp(text, kEscapedMarker, kMarkerLength) == 0) {
     return true;
   }
   return std::strpbrk(text, "\r\n") != nullptr;
@@ -136,14 +136,29 @@ std::string EscapeText(const char* text) {
   std::string escaped = kEscapedMarker;
   for (const char* c = text; *c; ++c) {
     switch (*c) {
-      case '\r': escaped += "\\r"; break;
-      case '\n': escaped += "\\n"; break;
-      case '\t': escaped += "\\t"; break;
-      case '\\': escaped += "\\\\"; break;
-      case ' ': escaped += "\\s"; break;
-      case '"': escaped += "\\q"; break;
-      case '\'': escaped += "\\a"; break;
-      default: escaped += *c;
+      case '\r':
+        escaped += "\\r";
+        break;
+      case '\n':
+        escaped += "\\n";
+        break;
+      case '\t':
+        escaped += "\\t";
+        break;
+      case '\\':
+        escaped += "\\\\";
+        break;
+      case ' ':
+        escaped += "\\s";
+        break;
+      case '"':
+        escaped += "\\q";
+        break;
+      case '\'':
+        escaped += "\\a";
+        break;
+      default:
+        escaped += *c;
     }
   }
   return escaped;
@@ -160,20 +175,33 @@ void UnescapeText(char* text) {
       continue;
     }
     switch (*++from) {
-      case 'r': *to++ = '\r'; break;
-      case 'n': *to++ = '\n'; break;
-      case 't': *to++ = '\t'; break;
-      case 's': *to++ = ' '; break;
-      case 'q': *to++ = '"'; break;
-      case 'a': *to++ = '\''; break;
-      default: *to++ = *from;
+      case 'r':
+        *to++ = '\r';
+        break;
+      case 'n':
+        *to++ = '\n';
+        break;
+      case 't':
+        *to++ = '\t';
+        break;
+      case 's':
+        *to++ = ' ';
+        break;
+      case 'q':
+        *to++ = '"';
+        break;
+      case 'a':
+        *to++ = '\'';
+        break;
+      default:
+        *to++ = *from;
     }
   }
   *to = '\0';
 }
 
-void ReadProfileText(const char* section, const char* name, const char* fallback,
-                     char* destination, DWORD capacity) {
+void ReadProfileText(const char* section, const char* name, const char* fallback, char* destination,
+                     DWORD capacity) {
   // Escaping at most doubles a text, so the raw value is read with room for that.
   std::vector<char> raw(static_cast<size_t>(capacity) * 2 + kMarkerLength);
   GetPrivateProfileStringA(section, name, fallback, raw.data(), static_cast<DWORD>(raw.size()),
@@ -279,7 +307,8 @@ void FlushProfile() {
 
 bool PortableModeRequested() {
   LONG enabled = 0;
-  return IsExistingFile(IniPath) && QueryProfileNumber("Portable", "Enabled", &enabled) && enabled == 1;
+  return IsExistingFile(IniPath) && QueryProfileNumber("Portable", "Enabled", &enabled) &&
+         enabled == 1;
 }
 
 void ChooseSettingsStore() {

@@ -37,7 +37,8 @@ void ReadKey(HKEY key, const std::string& section, StoredValues& values) {
 // A double-NUL-terminated list as strings.
 std::vector<std::string> SplitList(const std::vector<char>& list) {
   std::vector<std::string> items;
-  for (const char* item = list.data(); *item; item += items.back().size() + 1) items.emplace_back(item);
+  for (const char* item = list.data(); *item; item += items.back().size() + 1)
+    items.emplace_back(item);
   return items;
 }
 
@@ -72,7 +73,8 @@ StoredValues ReadIniFile(const std::string& path) {
 std::string ToText(const StoredValues& values) {
   std::string text;
   for (const auto& [section, list] : values) {
-    for (const StoredValue& v : list) text += section + "\\" + v.name + "=" + v.type + ":" + v.data + "\n";
+    for (const StoredValue& v : list)
+      text += section + "\\" + v.name + "=" + v.type + ":" + v.data + "\n";
   }
   return text;
 }

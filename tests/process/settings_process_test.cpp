@@ -31,7 +31,8 @@ void RunNorvel(const std::string& exe, const std::string& tail, void (*act)(HWND
 // depends on the machine.
 std::string Layout(const std::string& section, const std::string& values) {
   std::string text = section + "\\" + values + "\n";
-  for (size_t at; (at = text.find('~')) != std::string::npos;) text.replace(at, 1, "\n" + section + "\\");
+  for (size_t at; (at = text.find('~')) != std::string::npos;)
+    text.replace(at, 1, "\n" + section + "\\");
   return text;
 }
 
@@ -44,18 +45,21 @@ TEST(SettingsProcess, AFirstRunWritesTheDocumentedRegistryLayout) {
       "Weight=d:400~Italic=d:0~Underline=d:0~StrikeOut=d:0~CharSet=d:0~OutPrecision=d:1~"
       "ClipPrecision=d:2~Quality=d:1~PitchFamily=d:34~Colour=d:0";
   std::map<std::string, std::string> expected = {
-      {"Application", "Program=s:Norvel for Windows 95/NT~Version=s:v3.7~Author=s:*~Company=s:*~"
-                      "Address=s:*~Post Office=s:*~Telephone=s:*~CompuServe=s:*~AOL=s:*~"
-                      "WebSite=s:*~Email=s:*"},
+      {"Application",
+       "Program=s:Norvel for Windows 95/NT~Version=s:v3.7~Author=s:*~Company=s:*~"
+       "Address=s:*~Post Office=s:*~Telephone=s:*~CompuServe=s:*~AOL=s:*~"
+       "WebSite=s:*~Email=s:*"},
       {"DeskTop\\Window", "Top=d:*~Left=d:*~Width=d:640~Height=d:400~Show=d:1"},
-      {"DeskTop\\Options", "Top=d:" + std::to_string((GetSystemMetrics(SM_CYSCREEN) - 375) / 2) +
-                               "~Left=d:" + std::to_string((GetSystemMetrics(SM_CXSCREEN) - 500) / 2) +
-                               "~Width=d:350~Height=d:200~Show=d:1"},
+      {"DeskTop\\Options",
+       "Top=d:" + std::to_string((GetSystemMetrics(SM_CYSCREEN) - 375) / 2) +
+           "~Left=d:" + std::to_string((GetSystemMetrics(SM_CXSCREEN) - 500) / 2) +
+           "~Width=d:350~Height=d:200~Show=d:1"},
       {"DeskTop\\Window\\ToolBar", "Standard=b:~Custom=b:"},
-      {"Files\\AutoLoad", "Load1=s:c:\\config.sys~Load2=s:c:\\autoexec.bat~Load3=s:c:\\windows\\"
-                          "schdplus.ini~Load4=s:c:\\windows\\msmail.ini~Load5=s:c:\\windows\\"
-                          "protocol.ini~Load6=s:c:\\windows\\progman.ini~Load7=s:c:\\windows\\"
-                          "winfile.ini~Load8=s:c:\\windows\\system.ini~Load9=s:c:\\windows\\win.ini"},
+      {"Files\\AutoLoad",
+       "Load1=s:c:\\config.sys~Load2=s:c:\\autoexec.bat~Load3=s:c:\\windows\\"
+       "schdplus.ini~Load4=s:c:\\windows\\msmail.ini~Load5=s:c:\\windows\\"
+       "protocol.ini~Load6=s:c:\\windows\\progman.ini~Load7=s:c:\\windows\\"
+       "winfile.ini~Load8=s:c:\\windows\\system.ini~Load9=s:c:\\windows\\win.ini"},
       {"Files\\FileFilter",
        "Filter1=s:Text Files|*.txt;*.htm*;*.log;*.err;*.lst|~Filter2=s:Source Code|*.c;*.h;*.cpp;"
        "*.rc;*.def;*.hpj|~Filter3=s:Assembler|*.asm;*.inc;*.equ;*.mac;*.map|~Filter4=s:"
@@ -65,12 +69,14 @@ TEST(SettingsProcess, AFirstRunWritesTheDocumentedRegistryLayout) {
        "*.inc;*.unit;*.lst|"},
       {"Font\\Display", font},
       {"Font\\Printer", font},
-      {"Options", "FileSpec=s:~ToolBar=d:1~Status=d:1~Tips=d:1~TaskTray=d:0~TopMost=d:0~LtGray=d:0~"
-                  "Tabs=d:4~LoadLast=d:0~Maximized=d:1~NewDoc=d:1~ReadOnly=d:0~Backup=d:1~"
-                  "WordWrap=d:0~AutoSave=d:0~Sounds=d:1~Splash=d:1"},
-      {"Options\\PageSetup", "TopMargin=d:500~BottomMargin=d:500~LeftMargin=d:500~RightMargin=d:500~"
-                             "ShowHeader=d:1~CenterHeader=d:1~ShowFooter=d:1~CenterFooter=d:1~"
-                             "Landscape=d:0~Header=s:File: $F - $D - $T~Footer=s:- Page $P -"},
+      {"Options",
+       "FileSpec=s:~ToolBar=d:1~Status=d:1~Tips=d:1~TaskTray=d:0~TopMost=d:0~LtGray=d:0~"
+       "Tabs=d:4~LoadLast=d:0~Maximized=d:1~NewDoc=d:1~ReadOnly=d:0~Backup=d:1~"
+       "WordWrap=d:0~AutoSave=d:0~Sounds=d:1~Splash=d:1"},
+      {"Options\\PageSetup",
+       "TopMargin=d:500~BottomMargin=d:500~LeftMargin=d:500~RightMargin=d:500~"
+       "ShowHeader=d:1~CenterHeader=d:1~ShowFooter=d:1~CenterFooter=d:1~"
+       "Landscape=d:0~Header=s:File: $F - $D - $T~Footer=s:- Page $P -"},
       {"Options\\Search", "WholeWords=d:0~MatchCase=d:0~FromTop=d:0~Find=s:~Replace=s:"},
       {"Options\\Sort", "Ascending=d:1~IgnoreCase=d:1"},
       {"Options\\TimeStamp", "ShowDate=d:1~LongDate=d:1~ShowTime=d:1~DateFirst=d:1"},
@@ -85,7 +91,8 @@ TEST(SettingsProcess, AFirstRunWritesTheDocumentedRegistryLayout) {
     std::snprintf(section, sizeof section, "Options\\Macros\\Macro%d", n);
     expected[section] = "Active=d:0~Name=s:~Text=s:";
     std::snprintf(section, sizeof section, "Tools\\Tool-%02d", n);
-    expected[section] = "Name=s:~Program=s:~Command=s:~Folder=s:~Active=d:0~Launch=d:0~Hide=d:0~Save=d:0";
+    expected[section] =
+        "Name=s:~Program=s:~Command=s:~Folder=s:~Active=d:0~Launch=d:0~Hide=d:0~Save=d:0";
   }
   // The registry lists values by name, so the lines are compared as sets. Machine-dependent
   // data ('*') and the toolbar control's own bytes are not compared.

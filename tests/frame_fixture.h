@@ -21,6 +21,8 @@ class FrameFixture : public ::testing::Test {
     beepLog.clear();
     SetBeepFunction([](UINT type) { beepLog.push_back(type); });
     InitGlobals(GetModuleHandleA(nullptr));
+    // Every test starts from a first run, whatever an earlier one stored.
+    RegDeleteTreeA(HKEY_CURRENT_USER, kProductKey);
     ASSERT_TRUE(InitApplication(AppOptions));
     LoadOptions(AppOptions, OptionRecords);
     AppOptions.NewDoc = 0;  // documents are the business of their own tests

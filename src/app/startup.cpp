@@ -19,6 +19,7 @@
 #include "docset/document_set.h"
 #include "document/doc_window.h"
 #include "files/document_lists.h"
+#include "settings/settings_store.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
 #include "windows/splash.h"
@@ -127,14 +128,14 @@ void ConnectDocumentWindows() {
 }  // namespace
 
 int InitApplication(AppOptionsRecord& options) {
-  lstrcpynA(ProductKeyPath, kProductKey, sizeof ProductKeyPath);
+  // A portable copy keeps every setting in the INI file beside it: no product key at all.
+  ChooseSettingsStore();
 
   Accelerators = LoadAcceleratorsA(AppInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   if (!Accelerators) return ShowError(60002, static_cast<int>(GetLastError()));
 
-  // The splash flag would be read here, ahead of the other settings, to show the splash box;
-  // neither the settings store nor the splash box exists yet.
-  (void)options;
+  // Read ahead of the other settings, because the splash box shows before they are loaded.
+  options.Splash = ReadFlag("Options", "Splash", 1);
 
   if (!RegisterFrameClass() || !RegisterDocumentClass()) return 0;
   ConnectDocumentWindows();
@@ -200,7 +201,6 @@ int RunNorvel(HINSTANCE instance, const char* commandLine, int showCommand) {
   InitGlobals(instance);
   if (!InitApplication(AppOptions)) return 0;
   LoadOptions(AppOptions, OptionRecords);
-  BeepFlag = AppOptions.Sounds;
   ParseCommandLine(commandLine, AppOptions);
   if (!CreateFrameWindow(showCommand, AppOptions)) return 0;
   CloseSplash();

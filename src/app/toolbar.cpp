@@ -2,9 +2,13 @@
 #include "app/toolbar.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "base/globals.h"
 #include "resources/resource.h"
+#include "settings/settings_store.h"
 #include "ui/help.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
@@ -119,8 +123,49 @@ void OnTooltipText(NMHDR* header, const AppOptionsRecord& options, bool wide) {
   }
 }
 
+constexpr const char* kLayoutSection = "DeskTop\\Window\\ToolBar";
+
+// Without a product key (portable use) the control cannot keep its layout, so it is kept in
+// the settings store as the buttons' command ids in order, 0 for a separator.
+void SaveLayoutAsText(const char* valueName) {
+  std::string text;
+  const LRESULT count = SendMessageA(ToolbarWindow, TB_BUTTONCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    TBBUTTON button = {};
+    if (!SendMessageA(ToolbarWindow, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button))) continue;
+    if (!text.empty()) text += ' ';
+    text += std::to_string((button.fsStyle & BTNS_SEP) ? 0 : button.idCommand);
+  }
+  WriteString(kLayoutSection, valueName, text.c_str());
+}
+
+void RestoreLayoutFromText(const char* valueName) {
+  char text[1024] = "";
+  ReadString(kLayoutSection, valueName, "", text, sizeof text);
+  if (!text[0]) return;  // nothing stored: the layout stays as it is
+  std::vector<TBBUTTON> buttons;
+  for (const char* next = text; *next;) {
+    char* end = nullptr;
+    const long command = std::strtol(next, &end, 10);
+    if (end == next) break;  // not a number: the rest is ignored
+    next = end;
+    const TBBUTTON* entry = FindEntryByCommand(static_cast<int>(command));
+    if (command == 0) buttons.push_back(Separator());
+    if (entry) buttons.push_back(*entry);
+  }
+  if (buttons.empty()) return;
+  while (SendMessageA(ToolbarWindow, TB_DELETEBUTTON, 0, 0)) {
+  }
+  SendMessageA(ToolbarWindow, TB_ADDBUTTONSA, buttons.size(),
+               reinterpret_cast<LPARAM>(buttons.data()));
+}
+
 void SaveOrRestore(const char* valueName, BOOL save) {
   if (!ToolbarWindow) return;
+  if (!ProductKeyPath[0]) {
+    save ? SaveLayoutAsText(valueName) : RestoreLayoutFromText(valueName);
+    return;
+  }
   char subKey[512];
   std::snprintf(subKey, sizeof subKey, "%s\\DeskTop\\Window\\ToolBar", ProductKeyPath);
   TBSAVEPARAMSA params = {HKEY_CURRENT_USER, subKey, valueName};

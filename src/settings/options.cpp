@@ -1,13 +1,11 @@
-// The options record's defaults, and loading them until the settings store keeps them.
+// The options record's defaults: what loading takes for every value that is not stored.
 #include "settings/options.h"
 
 #include <cstring>
 #include <initializer_list>
 
-#include "base/globals.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
-#include "ui/status.h"
 #include "ui/strings.h"
 
 AppOptionsRecord AppOptions;
@@ -82,23 +80,4 @@ void SetDefaultOptions(AppOptionsRecord& options, SideRecords& records) {
        {&records.GetFile, &records.PutFile, &records.Setup, &records.Property}) {
     SetDefaultPlacement(*placement);
   }
-}
-
-int LoadOptions(AppOptionsRecord& options, SideRecords& records) {
-  SetDefaultOptions(options, records);
-  // Nothing is stored yet, so every run is a first run: the frame opens centred at 640 x 400.
-  const LONG screenWidth = ScreenRect.right - ScreenRect.left;
-  const LONG screenHeight = ScreenRect.bottom - ScreenRect.top;
-  options.Window.Width = 640;
-  options.Window.Height = 400;
-  options.Window.Top = (screenHeight - 400) / 2;
-  options.Window.Left = (screenWidth - 640) / 2;
-  options.Options.Top = (screenHeight - 375) / 2;
-  options.Options.Left = (screenWidth - 500) / 2;
-  return 1;
-}
-
-int SaveOptions(const AppOptionsRecord&, const SideRecords&) {
-  // The settings store does not exist yet: nothing is stored, and 0 says so.
-  return 0;
 }

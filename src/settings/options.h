@@ -2,6 +2,9 @@
 // Field names are the registry value names under which the settings store keeps them.
 #pragma once
 #include <windows.h>
+// Defines FindText and ReplaceText as macros: included here so every file names the two text
+// fields alike.
+#include <commdlg.h>
 
 constexpr int kPathCapacity = 256;        // 255 characters and the terminator
 constexpr int kNameCapacity = 36;         // tool and macro names: 35 characters
@@ -135,9 +138,9 @@ void SetDefaultOptions(AppOptionsRecord& options, SideRecords& records);
 void SetDefaultPlacement(PlacementRecord& placement);
 void SetDefaultFont(FontRecord& font);
 
-// Fills the options and side records. Until a settings store exists this gives the defaults,
-// with the frame centred on the screen at 640 x 400 as on a first run.
+// Fills the options and side records from the settings store, each value with its default; on
+// a first start also computes the first-run settings and saves them (options_store.cpp).
 int LoadOptions(AppOptionsRecord& options, SideRecords& records);
-// Meant to store the options; the settings store does not exist yet, so it stores nothing and
-// returns 0, and no caller reports a save.
+// Writes every value of the records to the settings store and says "Options saved" in the
+// status bar. A value that cannot be written is skipped: the save always runs to its end.
 int SaveOptions(const AppOptionsRecord& options, const SideRecords& records);

@@ -1,0 +1,162 @@
+// Find, Replace, Replace All and Sort Selection through their real dialogs, and the one-pass
+// Replace All and sort against the hit-by-hit and line-by-line ways through the control.
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "document_fixture.h"
+#include "editing/find_replace.h"
+#include "resources/resource.h"
+
+namespace {
+
+using FindTest = DocumentFixture;
+
+void Load(HWND document, const std::string& text, LONG start, LONG end) {
+  SetEditText(DocEditControl(document), text.data(), text.size());
+  SetEditSelection(DocEditControl(document), start, end);
+  SetDocWord(document, kModifiedWord, 0);
+}
+
+std::string Pick(std::mt19937& random, const std::vector<std::string>& pieces, size_t count) {
+  std::string text;
+  while (count-- > 0) text += pieces[random() % pieces.size()];
+  return text;
+}
+
+bool Grayed(HWND frame, UINT id) {
+  return GetMenuState(GetMenu(frame), id, MF_BYCOMMAND) & MF_GRAYED;
+}
+
+TEST_F(FindTest, ReplaceDialogButtonsActOnTheActiveDocument) {
+  HWND document = New();
+  answerer_.Leave();
+  Command(IDM_REPLACE);
+  HWND dialog = FindReplaceDialog;
+  ASSERT_NE(dialog, nullptr);
+  const std::string a255(255, 'a');
+  const struct {
+    std::string text;
+    LONG start, end;
+    std::string find, replace;
+    DWORD flags;
+    int button;
+    std::string after;
+    LONG selStart, selEnd;
+    std::string status;
+    size_t beeps;
+  } cases[] = {
+      {"abab", 2, 2, "ab", "xab", 0, 1025, "xabxab", 3, 6, "Replaced 'ab' with 'xab' 2 times", 1},
+      {"one two", 5, 5, "two", "2", 0, 1025, "one 2", 4, 5, "Replaced 'two' with '2' 1 time", 1},
+      {"abc", 1, 2, "zz", "y", 0, 1025, "abc", 0, 0, "Cannot find 'zz'", 1},
+      {"cat concat\r\ncat", 0, 0, "cat", "dog", FR_WHOLEWORD, 1025, "dog concat\r\ndog", 12, 15,
+       "Replaced 'cat' with 'dog' 2 times", 1},
+      {"a a a", 0, 1, "a", "", 0, IDOK, "a a a", 2, 3, "Replace 'a' with ''", 0},
+      {"xya", 0, 0, "A", "", 0, IDOK, "xya", 2, 3, "Replace 'A' with ''", 0},
+      {"Ab ab", 0, 0, "ab", "", FR_MATCHCASE, IDOK, "Ab ab", 3, 5, "Replace 'ab' with ''", 0},
+      {"abc", 3, 3, "c", "", 0, IDOK, "abc", 3, 3, "Cannot find 'c'", 1},
+      {"ab ab", 0, 0, "ab", "X", 0, 1024, "Xab ab", 1, 3, "Replace 'ab' with 'X'", 0},
+      {a255 + "b", 1, 1, a255, "", 0, 1025, "b", 0, 0, "Replaced '" + a255 + "' with '' 1 time", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text + " / " + c.find);
+    Load(document, c.text, c.start, c.end);
+    DialogAnswerer::SetControlText(dialog, 1152, c.find);
+    DialogAnswerer::SetControlText(dialog, 1153, c.replace);
+    CheckDlgButton(dialog, 1040, (c.flags & FR_WHOLEWORD) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, 1041, (c.flags & FR_MATCHCASE) ? BST_CHECKED : BST_UNCHECKED);
+    beeps_.clear();
+    ASSERT_TRUE(DialogAnswerer::Click(dialog, c.button));
+    PumpMessages();
+    EXPECT_EQ(c.after, Text(document));
+    EXPECT_EQ(std::make_pair(c.selStart, c.selEnd), Selection(document));
+    EXPECT_EQ(c.status, StatusText(0));
+    EXPECT_EQ(c.beeps, beeps_.size());
+    EXPECT_EQ(c.after != c.text, GetDocWord(document, kModifiedWord) == 1);
+    EXPECT_EQ((c.flags & FR_MATCHCASE) != 0, AppOptions.MatchCase == 1);
+  }
+  // A document only viewed keeps its text; with none active every request is a failed search.
+  HWND viewed = WriteAndOpen("viewed.txt", "abab", 1);
+  beeps_.clear();
+  ASSERT_TRUE(DialogAnswerer::Click(dialog, 1025));
+  ASSERT_TRUE(DialogAnswerer::Click(dialog, 1024));
+  EXPECT_EQ("abab", Text(viewed));
+  Close(viewed);
+  Close(document);
+  ASSERT_TRUE(DialogAnswerer::Click(dialog, IDOK));
+  EXPECT_EQ("Cannot find '" + a255 + "'", StatusText(0));
+  EXPECT_EQ(3u, beeps_.size());
+}
+
+TEST_F(FindTest, DialogsStandWhereTheyWereClosedAndKeepFindAndReplaceOff) {
+  New();
+  AppOptions.Find = {40, 30000, 0, 0, 0};  // far right: brought back to 70 pixels from the edge
+  AppOptions.Replace = {25, 35, 0, 0, 0};
+  AppOptions.MatchCase = 1;
+  answerer_.Leave().Leave();
+  for (UINT command : {IDM_FIND, IDM_REPLACE}) {
+    Command(command);
+    HWND dialog = FindReplaceDialog;
+    ASSERT_NE(dialog, nullptr);
+    Command(IDM_FIND);  // no second dialog
+    EXPECT_EQ(dialog, FindReplaceDialog);
+    RECT rect;
+    GetWindowRect(dialog, &rect);
+    const bool find = command == IDM_FIND;
+    EXPECT_EQ(find ? std::make_pair(ScreenRect.right - 70, 40L) : std::make_pair(35L, 25L),
+              std::make_pair(rect.left, rect.top));
+    EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(find ? " Find" : " Replace", Title(dialog));
+    EXPECT_NE(0, SendDlgItemMessageA(dialog, find ? 2300 : 2400, STM_GETICON, 0, 0));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, 1038)));
+    EXPECT_FALSE(find && IsWindowVisible(GetDlgItem(dialog, 1057)));
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, 1041));
+    EXPECT_TRUE(Grayed(frame_, IDM_FIND) && Grayed(frame_, IDM_REPLACE));
+    SetWindowPos(dialog, nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(DialogAnswerer::Click(dialog, IDCANCEL));
+    PumpMessages();
+    EXPECT_EQ(nullptr, FindReplaceDialog);
+    const PlacementRecord& stored = find ? AppOptions.Find : AppOptions.Replace;
+    EXPECT_EQ(std::make_pair(120L, 90L), std::make_pair(stored.Left, stored.Top));
+    EXPECT_FALSE(Grayed(frame_, IDM_FIND) || Grayed(frame_, IDM_REPLACE));
+  }
+}
+
+TEST_F(FindTest, ReplaceAllInOnePassEqualsTheHitByHitLoop) {
+  HWND loop = New();
+  HWND bulk = New();
+  std::mt19937 random(12);
+  const std::vector<std::string> pieces = {"a", "b", "A", "\xE9", "\xC9", "_", "1", " ",
+                                           ".", "'", "\r\n", "ab", "ba", "aab"};
+  const std::vector<std::string> findPieces = {"a", "b", "A", "\xE9", "\xC9", "_", "1", " ", "."};
+  for (int round = 0; round < 300; ++round) {
+    const std::string text = Pick(random, pieces, random() % 40);
+    const std::string find = Pick(random, findPieces, 1 + random() % 3);
+    std::string replace = Pick(random, findPieces, random() % 3);
+    if (random() % 3 == 0) replace = replace + find + Pick(random, findPieces, random() % 2);
+    SCOPED_TRACE(text + " | " + find + " | " + replace);
+    lstrcpyA(AppOptions.FindText, find.c_str());
+    lstrcpyA(AppOptions.ReplaceText, replace.c_str());
+    FINDREPLACEA request = {};
+    request.Flags = (random() % 2 ? FR_MATCHCASE : 0) | (random() % 2 ? FR_WHOLEWORD : 0);
+    Load(loop, text, 0, 0);
+    Load(bulk, text, 3, 3);
+    int count = FindNext(loop, &request, AppOptions);
+    while (count > 0 && ReplaceOne(loop, &request, AppOptions)) ++count;
+    beeps_.clear();
+    EXPECT_EQ(1, ReplaceAll(bulk, &request, AppOptions));
+    EXPECT_EQ(Text(loop), Text(bulk));
+    EXPECT_EQ(Selection(loop), Selection(bulk));
+    EXPECT_EQ(GetDocWord(loop, kModifiedWord), GetDocWord(bulk, kModifiedWord));
+    EXPECT_EQ(SendMessageA(DocEditControl(loop), EM_CANUNDO, 0, 0),
+              SendMessageA(DocEditControl(bulk), EM_CANUNDO, 0, 0));
+    EXPECT_EQ(count ? "Replaced '" + find + "' with '" + replace + "' " + std::to_string(count) +
+                          (count == 1 ? " time" : " times")
+                    : "Cannot find '" + find + "'",
+              StatusText(0));
+    EXPECT_EQ(1u, beeps_.size());
+  }
+}
+
+}  // namespace

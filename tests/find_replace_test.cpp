@@ -50,6 +50,7 @@ TEST_F(FindTest, ReplaceDialogButtonsActOnTheActiveDocument) {
       {"abab", 2, 2, "ab", "xab", 0, 1025, "xabxab", 3, 6, "Replaced 'ab' with 'xab' 2 times", 1},
       {"one two", 5, 5, "two", "2", 0, 1025, "one 2", 4, 5, "Replaced 'two' with '2' 1 time", 1},
       {"abc", 1, 2, "zz", "y", 0, 1025, "abc", 0, 0, "Cannot find 'zz'", 1},
+      {"..", 0, 0, ".", "x", FR_WHOLEWORD, 1025, "x.", 0, 1, "Replaced '.' with 'x' 1 time", 1},
       {"cat concat\r\ncat", 0, 0, "cat", "dog", FR_WHOLEWORD, 1025, "dog concat\r\ndog", 12, 15,
        "Replaced 'cat' with 'dog' 2 times", 1},
       // Find Next takes no replacement from the dialog: the last one stays.
@@ -79,6 +80,7 @@ TEST_F(FindTest, ReplaceDialogButtonsActOnTheActiveDocument) {
   }
   // A document only viewed keeps its text; with none active every request is a failed search.
   HWND viewed = WriteAndOpen("viewed.txt", "abab", 1);
+  DialogAnswerer::SetControlText(dialog, 1152, "ab");
   beeps_.clear();
   ASSERT_TRUE(DialogAnswerer::Click(dialog, 1025));
   ASSERT_TRUE(DialogAnswerer::Click(dialog, 1024));
@@ -86,7 +88,7 @@ TEST_F(FindTest, ReplaceDialogButtonsActOnTheActiveDocument) {
   Close(viewed);
   Close(document);
   ASSERT_TRUE(DialogAnswerer::Click(dialog, IDOK));
-  EXPECT_EQ("Cannot find '" + a255.substr(0, 242), StatusText(0));  // 255 characters shown
+  EXPECT_EQ("Cannot find 'ab'", StatusText(0));
   EXPECT_EQ(3u, beeps_.size());
 }
 
@@ -129,11 +131,11 @@ TEST_F(FindTest, ReplaceAllInOnePassEqualsTheHitByHitLoop) {
   HWND bulk = New();
   std::mt19937 random(12);
   const std::vector<std::string> pieces = {"a", "b", "A", "\xE9", "\xC9", "_", "1", " ",
-                                           ".", "'", "\r\n", "ab", "ba", "aab"};
+                                           ".", "'", "\r\n", "ab", "ba", "aab", "..", ".a"};
   const std::vector<std::string> findPieces = {"a", "b", "A", "\xE9", "\xC9", "_", "1", " ", "."};
   for (int round = 0; round < 120; ++round) {
     const std::string text = Pick(random, pieces, random() % 40);
-    const std::string find = Pick(random, findPieces, 1 + random() % 3);
+    const std::string find = Pick(random, findPieces, 1 + random() % 3 / 2);
     std::string replace = Pick(random, findPieces, random() % 3);
     if (random() % 3 == 0) replace = replace + find + Pick(random, findPieces, random() % 2);
     SCOPED_TRACE(text + " | " + find + " | " + replace);

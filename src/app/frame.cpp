@@ -168,10 +168,8 @@ int ShutdownApplication(HWND frame, AppOptionsRecord& options) {
 
 LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == FindReplaceMessage && FindReplaceMessage != 0) {
-    const LRESULT result = OnFindReplaceMessage(
-        ActiveDocWindow, reinterpret_cast<FINDREPLACEA*>(lParam), OptionsOf(frame));
-    RefreshCommandState(frame, OptionsOf(frame));  // a closed dialog lets Find and Replace back
-    return result;
+    return OnFindReplaceMessage(ActiveDocWindow, reinterpret_cast<FINDREPLACEA*>(lParam),
+                                OptionsOf(frame));
   }
   switch (message) {
     case WM_CREATE:

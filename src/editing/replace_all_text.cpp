@@ -3,12 +3,12 @@
 
 #include <cstring>
 
-// The search follows the rich-edit control's own forward search step for step, including how
-// whole words are judged: a hit counts as a whole word when the character remembered as
-// "before" it and the character behind it are no word characters. The control remembers, after
-// each place it tried, the character at which its comparison stopped rather than the one at
-// that place; after a partial match the next place is therefore judged by that character.
-// Doing the same keeps Replace All's hits identical to those of a search through the control.
+// As the rich-edit control's forward search: the first place from `from` on where every
+// character compares equal; with whole words, only where the character in front of the place
+// and the one behind the hit are no word characters (the text's start and end count as
+// blanks). The control itself remembers, after a partial match, the character at which its
+// comparison stopped instead of the one in front of the next place; a hit at that next place
+// needs the same characters either way, so no result differs.
 std::size_t SearchText(const char* text, std::size_t length, std::size_t from, unsigned char before,
                        const ReplaceAllRequest& request) {
   const std::size_t n = request.findLength;
@@ -16,17 +16,15 @@ std::size_t SearchText(const char* text, std::size_t length, std::size_t from, u
   const SearchRules& rules = *request.rules;
   const auto* bytes = reinterpret_cast<const unsigned char*>(text);
   const auto* find = reinterpret_cast<const unsigned char*>(request.find);
-  unsigned char last = before;
   for (std::size_t p = from; p <= length - n; ++p) {
     std::size_t matched = 0;
-    while (rules.compared[bytes[p + matched]] == rules.compared[find[matched]]) {
-      if (request.wholeWords && rules.word[last]) break;
-      if (++matched == n) {
-        if (!request.wholeWords || p + n == length || !rules.word[bytes[p + n]]) return p;
-        break;
-      }
+    while (matched < n && rules.compared[bytes[p + matched]] == rules.compared[find[matched]]) {
+      ++matched;
     }
-    last = p + matched < length ? bytes[p + matched] : ' ';
+    if (matched < n) continue;
+    if (!request.wholeWords) return p;
+    const unsigned char previous = p == from ? before : bytes[p - 1];
+    if (!rules.word[previous] && (p + n == length || !rules.word[bytes[p + n]])) return p;
   }
   return kNoHit;
 }

@@ -61,7 +61,7 @@ const DocumentCommand kDocumentCommands[] = {
     {IDM_OEMTOANSI, IDM_OEMTOANSI, ON(ConvertCharacterSet(d, 0, o))},
     {IDM_ANSITOOEM, IDM_ANSITOOEM, ON(ConvertCharacterSet(d, 1, o))},
     {IDM_MACRO_FIRST, IDM_MACRO_LAST, OnMacro},
-    {IDM_SORT, IDM_SORT, ON(SortSelection(d, o.Ascending, o.IgnoreCase))},
+    {IDM_SORT, IDM_SORT, ON(SortSelection(d, o))},
 };
 
 #undef ON

@@ -50,23 +50,18 @@ AppOptionsRecord& DocOptions(HWND document) {
   return options ? *options : AppOptions;
 }
 
-void MarkModified(HWND document) {
-  SetDocWord(document, kModifiedWord, 1);
-  SetDocumentTitle(document, nullptr, 1);
-}
-
 void OnEditNotification(HWND document, UINT code) {
   if (!ActiveDocWindow || GetDocWord(ActiveDocWindow, kViewingWord)) return;
   switch (code) {
     case EN_CHANGE:
       if (BulkOperation || GetDocWord(document, kModifiedWord)) return;
-      MarkModified(document);
+      MarkDocumentModified(document);
       break;
     case EN_ERRSPACE:
       ShowMessage(document, IDS_APPNAME, IDS_OUT_OF_MEMORY);
       break;
     case EN_MAXTEXT:
-      MarkModified(document);
+      MarkDocumentModified(document);
       ShowMessage(document, IDS_APPNAME, IDS_TEXT_FULL);
       break;
     default:
@@ -253,6 +248,11 @@ int ToggleWordWrap(HWND document, int wrap, AppOptionsRecord& options) {
   SetEditSelection(edit, 0, 0);
   UpdateLineIndicator(edit);
   return 1;
+}
+
+void MarkDocumentModified(HWND document) {
+  SetDocWord(document, kModifiedWord, 1);
+  SetDocumentTitle(document, nullptr, 1);
 }
 
 int SetDocumentTitle(HWND document, const char* name, int modified) {

@@ -40,6 +40,9 @@ HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length
 // Sets the title to `name` (null: the current title without its "*"), with "*" when modified.
 int SetDocumentTitle(HWND document, const char* name, int modified);
 
+// Marks the document changed: window word and "*" in the title.
+void MarkDocumentModified(HWND document);
+
 // The document's name: its title without a trailing "*" (at most 255 characters).
 void GetDocumentName(HWND document, char (&name)[256]);
 

@@ -49,6 +49,12 @@ int CopyLeadingText(HWND edit, char* buffer, LONG count) {
   return 1;
 }
 
+LONG CopyTextRange(HWND edit, LONG start, LONG end, char* buffer) {
+  if (!edit) return 0;
+  TEXTRANGEA range = {{start, end}, buffer};
+  return static_cast<LONG>(SendMessageA(edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range)));
+}
+
 int CharacterAt(HWND edit, LONG position) {
   if (!edit) return 0;
   char text[2] = "";

@@ -17,6 +17,8 @@ int GetEditSelection(HWND edit, LONG* start, LONG* end);  // either pointer may 
 // Selects, scrolls the caret into view and gives the control the focus.
 int SetEditSelection(HWND edit, LONG start, LONG end);
 int CopyLeadingText(HWND edit, char* buffer, LONG count);  // characters 0..count, terminated
+// Characters start..end into `buffer` (end - start + 1 bytes), terminated; returns how many.
+LONG CopyTextRange(HWND edit, LONG start, LONG end, char* buffer);
 int CharacterAt(HWND edit, LONG position);                 // the character in the low byte
 int LineOfCharacter(HWND edit, LONG index);                // index -1: the caret's line
 int SetEditTextLimit(HWND edit, LONG limit);

@@ -89,11 +89,7 @@ void OnGoToInit(HWND dialog, GoToRequest& request) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&request));
   SetDlgItemInt(dialog, IDC_GOTO_LINE, static_cast<UINT>(request.chosenLine + 1), FALSE);
   SetDlgItemTextById(dialog, IDC_GOTO_HINT, IDS_GOTO_HINT, request.lineCount);
-  // Where it stood last time, but never so far right or down that it cannot be reached.
-  const PlacementRecord& placement = *request.placement;
-  const LONG x = placement.Left < ScreenRect.right - 70 ? placement.Left : ScreenRect.right - 70;
-  const LONG y = placement.Top < ScreenRect.bottom - 70 ? placement.Top : ScreenRect.bottom - 70;
-  SetWindowPos(dialog, HWND_NOTOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  MoveToPlacement(dialog, *request.placement, HWND_NOTOPMOST);
 }
 
 void OnGoToOk(HWND dialog, GoToRequest& request) {

@@ -162,6 +162,15 @@
 #define IDD_GOTOLINE 2200
 #define IDC_GOTO_LINE 101
 #define IDC_GOTO_HINT 102
+#define IDD_FIND 2300
+#define IDD_REPLACE 2400
+#define IDC_FIND_ICON 2300    /* the icon holder takes its template's id */
+#define IDC_REPLACE_ICON 2400
+#define IDD_SORT 2800
+#define IDC_SORT_SELECTED 100
+#define IDC_SORT_ASCENDING 101
+#define IDC_SORT_DESCENDING 102
+#define IDC_SORT_IGNORECASE 103
 
 /* Further icons: option page groups, dialogs and tool windows */
 #define IDI_SOUNDS 2525

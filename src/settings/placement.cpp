@@ -3,6 +3,8 @@
 
 #include <shellapi.h>
 
+#include "base/globals.h"
+
 namespace {
 
 BOOL ShellTaskbarRect(RECT* rect) {
@@ -56,4 +58,10 @@ int StoreWindowPlacement(HWND window, PlacementRecord& placement) {
   if (edge == kTaskbarLeft) placement.Left += (taskbar.right - taskbar.left) - 2;
   if (edge == kTaskbarTop) placement.Top += (taskbar.bottom - taskbar.top) - 2;
   return 1;
+}
+
+void MoveToPlacement(HWND dialog, const PlacementRecord& placement, HWND order) {
+  const LONG x = placement.Left < ScreenRect.right - 70 ? placement.Left : ScreenRect.right - 70;
+  const LONG y = placement.Top < ScreenRect.bottom - 70 ? placement.Top : ScreenRect.bottom - 70;
+  SetWindowPos(dialog, order, x, y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
 }

@@ -24,3 +24,8 @@ struct TaskbarQueries {
   BOOL (*IsAutoHide)();                // ABM_GETSTATE has ABS_AUTOHIDE
 };
 void SetTaskbarQueries(const TaskbarQueries* queries);  // null restores the shell's
+
+// Moves a dialog, keeping its size, to where `placement` says it stood, but never so far right
+// or down (70 pixels from the desktop's edges) that it cannot be reached; shows it in the given
+// z-order (HWND_TOPMOST or HWND_NOTOPMOST).
+void MoveToPlacement(HWND dialog, const PlacementRecord& placement, HWND order);

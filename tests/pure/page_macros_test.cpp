@@ -4,7 +4,9 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "printing/body_text.h"
 #include "printing/page_macros.h"
 
 TEST(PageMacros, ExpandsEveryMacro) {
@@ -34,5 +36,41 @@ TEST(PageMacros, ExpandsEveryMacro) {
     std::memset(out, '?', sizeof out);
     EXPECT_EQ(out, ExpandPageMacros(out, c.pattern.c_str(), c.title.c_str(), c.page, stamps));
     EXPECT_EQ(c.expected, out) << c.pattern;
+  }
+}
+
+TEST(BodyText, LineStartsAndPreparedLines) {
+  const struct {
+    std::string text;
+    std::vector<size_t> starts;
+  } splits[] = {
+      {"", {0}},
+      {"abc", {0}},
+      {"a\r\nb", {0, 3}},
+      {"a\r\n", {0, 3}},
+      {"a\rb\nc\r\n\r\nd", {0, 2, 4, 7, 9}},
+      {"\n\r", {0, 1, 2}},
+      {"a\n\r\nb", {0, 2, 4}},
+  };
+  for (const auto& s : splits) {
+    std::vector<size_t> starts = {99};
+    FindLineStarts(s.text.data(), s.text.size(), starts);
+    EXPECT_EQ(s.starts, starts) << s.text;
+  }
+
+  const struct {
+    std::string line, expected;
+  } lines[] = {
+      {"plain\r\nnext", "plain"},
+      {"a&b\tc&&\rnext", "a&&b\tc&&&&"},
+      {"lone lf\nnext", "lone lf"},
+      {std::string(1023, '&') + "\r\n", std::string(2046, '&')},
+      {std::string(1023, 'x') + "tail", std::string(1023, 'x')},
+      {"", ""},
+  };
+  for (const auto& l : lines) {
+    char out[kBodyLineCapacity];
+    PrepareBodyLine(l.line.data(), l.line.size(), out);
+    EXPECT_EQ(l.expected, out) << l.line.substr(0, 20);
   }
 }

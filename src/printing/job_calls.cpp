@@ -23,6 +23,11 @@ bool FailsNow(JobStep step) {
 
 }  // namespace
 
+HFONT JobCreateFont(const LOGFONTA* font) {
+  if (FailsNow(JobStep::CreateFont)) return nullptr;
+  return CreateFontIndirectA(font);
+}
+
 int JobStartDoc(HDC dc, const DOCINFOA* info) {
   if (FailsNow(JobStep::StartDoc)) return SP_ERROR;
   return redirected ? redirected->startDoc(dc, info) : StartDocA(dc, info);

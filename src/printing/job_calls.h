@@ -1,13 +1,14 @@
-// The four calls that make a print job (start and end of the job and of each page) go through
-// here, so that a test can make any of them fail, or watch the pages of a job drawn into a
+// The calls that make a print job (the printer font, the start and end of the job and of each
+// page) go through here, so that a test can make any of them fail, or watch the pages of a job drawn into a
 // metafile, and check what the user is told.
 #pragma once
 #include <windows.h>
 
-enum class JobStep { StartDoc, StartPage, EndPage, EndDoc, Count };
+enum class JobStep { CreateFont, StartDoc, StartPage, EndPage, EndDoc, Count };
 
 // Each returns what the system call returns (a value below 1 is a failure, with GetLastError()
 // holding the code).
+HFONT JobCreateFont(const LOGFONTA* font);  // null on failure
 int JobStartDoc(HDC dc, const DOCINFOA* info);
 int JobStartPage(HDC dc);
 int JobEndPage(HDC dc);

@@ -39,10 +39,14 @@ struct Drawn {
   LONG x, y;
 };
 using Pages = std::vector<std::vector<Drawn>>;
+LONG fontHeight = 0;  // of the last font the metafile made
 
 int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
   Pages& pages = *reinterpret_cast<Pages*>(data);
   if (record->iType == EMR_GDICOMMENT) pages.emplace_back();
+  if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
+    fontHeight = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record)->elfw.elfLogFont.lfHeight;
+  }
   if (record->iType != EMR_EXTTEXTOUTW || pages.empty()) return 1;
   const auto* out = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
   const auto* wide = reinterpret_cast<const WCHAR*>(reinterpret_cast<const BYTE*>(record) +
@@ -126,7 +130,9 @@ TEST_F(PrintTest, LayoutOnTheMetafile) {
   ASSERT_EQ(1, result);
   ASSERT_EQ(2u, pages.size());
   ASSERT_EQ(6u, pages[0].size());
-  // Printer units: 300 dpi on US Letter (2550 x 3300), margins of half an inch (150).
+  // Printer units: 300 dpi on US Letter (2550 x 3300), margins of half an inch (150); the
+  // font's 10 points are 41 pixels.
+  EXPECT_EQ(-41, fontHeight);
   const LONG lh = pages[0][3].y - pages[0][1].y;
   for (const auto& page : pages) {
     std::vector<std::string> seen;

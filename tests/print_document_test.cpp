@@ -1,5 +1,6 @@
 // Printing: the exact layout drawn into a metafile, and whole jobs through the print dialog to
 // the test prefix's "PDF Folder Printer", whose pages come back as text (tools/printer).
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -151,6 +152,19 @@ TEST_F(PrintTest, LayoutOnTheMetafile) {
   }
   AppOptions.PageSetup.ShowHeader = AppOptions.PageSetup.ShowFooter = 0;
   EXPECT_EQ(4u, PrintToMetafile(document, 1, &result).at(0).size());
+
+  // With word wrap, the lines as the control wraps them, one to a band.
+  ToggleWordWrap(document, 1, AppOptions);
+  std::string words;
+  for (int n = 0; n < 100; ++n) words += "word" + std::to_string(n) + " ";
+  SetEditText(DocEditControl(document), words.c_str(), words.size());
+  const auto wrapped = SendMessageA(DocEditControl(document), EM_GETLINECOUNT, 0, 0);
+  std::string joined;
+  for (const Drawn& d : PrintToMetafile(document, 1, &result).at(0)) joined += d.text + "|";
+  EXPECT_GT(wrapped, 2);
+  EXPECT_EQ(wrapped, std::count(joined.begin(), joined.end(), '|'));
+  joined.erase(std::remove(joined.begin(), joined.end(), '|'), joined.end());
+  EXPECT_EQ(words, joined);
 }
 
 // Whole jobs through the print dialog to the printer: what the user is told, the status line,

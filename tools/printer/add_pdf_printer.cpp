@@ -1,7 +1,7 @@
 // Adds the "PDF Folder Printer" to a Wine prefix and makes it the default printer: Wine's
 // PostScript driver with the PPD given as the first argument, on the port given as the second
 // (a "|command" port hands each job to that command without asking for a file name).
-// Usage: add_pdf_printer.exe <PPD path> <port>. Already present: only made the default again.
+// Usage: add_pdf_printer.exe <PPD path> <port>. Already present: given this port, made the default.
 #include <windows.h>
 #include <winspool.h>
 
@@ -64,6 +64,14 @@ int main(int argc, char** argv) {
     ClosePrinter(added);
   } else if (GetLastError() != ERROR_PRINTER_ALREADY_EXISTS) {
     return Fail("AddPrinter");
+  } else {
+    // Added before, perhaps with another output folder: the port given now holds.
+    HANDLE existing = nullptr;
+    PRINTER_DEFAULTSA access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+    if (!OpenPrinterA(printerName, &existing, &access)) return Fail("OpenPrinter");
+    const BOOL set = SetPrinterA(existing, 2, reinterpret_cast<BYTE*>(&printer), 0);
+    ClosePrinter(existing);
+    if (!set) return Fail("SetPrinter");
   }
   if (!SetDefaultPrinterA(kPrinterName)) return Fail("SetDefaultPrinter");
   return 0;

@@ -170,6 +170,7 @@ TEST_F(PrintTest, LayoutOnTheMetafile) {
 // Whole jobs through the print dialog to the printer: what the user is told, the status line,
 // the document left as it was, and the pages that come out.
 TEST_F(PrintTest, JobsOnThePrinter) {
+  ASSERT_NE(nullptr, std::getenv("NORVEL_PRINT_OUTPUT")) << "no printer: run through ./test";
   SetTimestampClock(FixedTime);
   HWND document = New();
   int result = 0;

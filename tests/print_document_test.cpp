@@ -65,10 +65,14 @@ std::string Collapsed(const std::string& line) {  // blanks trimmed, runs of the
   return joined;
 }
 
+std::string JobFile(int job, const char* extension) {
+  return std::string("Z:") + std::getenv("NORVEL_PRINT_OUTPUT") + "/job-" + std::to_string(job) +
+         extension;
+}
+
 // The pages text from the printer's job-N.txt: lines trimmed, blanks collapsed, " / " between.
 std::vector<std::string> ReadPrintedPages(int job) {
-  const std::string path = std::string("Z:") + std::getenv("NORVEL_PRINT_OUTPUT") + "/job-" +
-                           std::to_string(job) + ".txt";
+  const std::string path = JobFile(job, ".txt");
   std::ifstream file;
   PumpUntil([&] { file.open(path); return file.is_open(); }, 20000);
   std::vector<std::string> pages;
@@ -160,7 +164,8 @@ TEST_F(PrintTest, LayoutOnTheMetafile) {
   SetEditText(DocEditControl(document), words.c_str(), words.size());
   const auto wrapped = SendMessageA(DocEditControl(document), EM_GETLINECOUNT, 0, 0);
   std::string joined;
-  for (const Drawn& d : PrintToMetafile(document, 1, &result).at(0)) joined += d.text + "|";
+  const Pages lines = PrintToMetafile(document, 1, &result);
+  for (const Drawn& d : lines.at(0)) joined += d.text + "|";
   EXPECT_GT(wrapped, 2);
   EXPECT_EQ(wrapped, std::count(joined.begin(), joined.end(), '|'));
   joined.erase(std::remove(joined.begin(), joined.end(), '|'), joined.end());
@@ -211,10 +216,11 @@ TEST_F(PrintTest, JobsOnThePrinter) {
       {"x", 1, JobStep::StartDoc, 0, {}, file + "starting the printer job" + code5, canceled, {}},
       {Numbered(n + 1), 1, JobStep::StartPage, 1, {}, file + "opening page 2 for printing" + code5,
        canceled, {h + " / " + Lines(1, n) + " / " + f1}},
-      {"x", 1, JobStep::EndDoc, 0, {}, file + "closing the printer job" + code5, canceled, {}},
       {"x", 1, JobStep::EndPage, 0, {}, file + "closing page 1 after printing" + code5, canceled, {"?"}},
+      {"x", 1, JobStep::EndDoc, 0, {}, file + "closing the printer job" + code5, canceled, {}},
   };
-  int job = 0;
+  int job = 1;  // the number the printer gives the next job
+  while (GetFileAttributesA(JobFile(job, ".ps").c_str()) != INVALID_FILE_ATTRIBUTES) ++job;
   for (const auto& row : rows) {
     SCOPED_TRACE(row.message + row.text.substr(0, 20));
     const PageSetupRecord savedSetup = AppOptions.PageSetup;
@@ -240,7 +246,7 @@ TEST_F(PrintTest, JobsOnThePrinter) {
     EXPECT_EQ(row.status, StatusText(0));
     EXPECT_EQ(before, Text(document));
     if (!row.pages.empty()) {
-      const std::vector<std::string> pages = ReadPrintedPages(++job);
+      const std::vector<std::string> pages = ReadPrintedPages(job++);
       if (row.pages[0] != "?") {
         EXPECT_EQ(row.pages, pages);
       }
@@ -248,4 +254,6 @@ TEST_F(PrintTest, JobsOnThePrinter) {
     AppOptions.PageSetup = savedSetup;
     OptionRecords.PrinterFontRecord.Font = savedFont;
   }
+  Sleep(2000);  // a job that should not exist has had time to appear
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(JobFile(job, ".ps").c_str()));
 }

@@ -55,6 +55,18 @@ norvel_prepare_prefix() {
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
+# A printer for the prefix, the "PDF Folder Printer", made the default: Wine's PostScript driver
+# on a port that pipes each job to tools/printer/spool-to-pdf, which leaves job-N.ps, job-N.pdf
+# and job-N.txt in the folder $2. $1: add_pdf_printer.exe. Exports NORVEL_PRINT_OUTPUT=$2.
+norvel_add_printer() {
+  local tools
+  tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+  mkdir -p "$2"
+  export NORVEL_PRINT_OUTPUT=$2
+  wine "$1" "$(winepath -w "$tools/printer/pdf-folder.ppd" 2>/dev/null)" \
+       "|'$tools/printer/spool-to-pdf' '$2'" </dev/null
+}
+
 norvel_session_end() {
   if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
   if [ -n "$norvel_xvfb_pid" ]; then kill "$norvel_xvfb_pid" 2>/dev/null || true; fi

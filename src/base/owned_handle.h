@@ -1,4 +1,4 @@
-// Move-only owners of Win32 handles that must be freed: fonts and icons.
+// Move-only owners of Win32 handles that must be freed: fonts, icons and device contexts.
 #pragma once
 #include <windows.h>
 
@@ -36,5 +36,23 @@ struct DestroyIconHandle {
   void operator()(HICON icon) const { DestroyIcon(icon); }
 };
 
+struct DeleteDeviceContext {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+
 using FontOwner = OwnedHandle<HFONT, DeleteGdiObject>;
+using DcOwner = OwnedHandle<HDC, DeleteDeviceContext>;
+
+// Selects an object into a device context and selects the previous one back when it goes.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~SelectedObject() { SelectObject(dc_, previous_); }
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
 using IconOwner = OwnedHandle<HICON, DestroyIconHandle>;

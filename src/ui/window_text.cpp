@@ -36,3 +36,11 @@ int SetDlgItemTextById(HWND dialog, int itemId, UINT id, ...) {
   va_end(args);
   return found && SetDlgItemTextA(dialog, itemId, text) ? 1 : 0;
 }
+
+int FormatTextById(char (&text)[kStringCapacity], UINT id, ...) {
+  va_list args;
+  va_start(args, id);
+  const int found = FormatById(text, id, args);
+  va_end(args);
+  return found;
+}

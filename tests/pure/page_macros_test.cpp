@@ -1,0 +1,76 @@
+// Header and footer templates expanded for a title, a page number and fixed date and time texts.
+// Built natively as well as for Windows.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "printing/body_text.h"
+#include "printing/page_macros.h"
+
+TEST(PageMacros, ExpandsEveryMacro) {
+  const PageStamps stamps = {"Wed Sep 30 1998 ", "09 /30 /98 ", "9:05 PM"};
+  const std::string path = "C:\\notes\\todo.txt";
+  const std::string longTitle(255, 'x');
+  const struct {
+    std::string pattern, title;
+    int page;
+    std::string expected;
+  } cases[] = {
+      {"File: $F - $D - $T", path, 1, "File: C:\\notes\\todo.txt - Wed Sep 30 1998  - 9:05 PM"},
+      {"- Page $P -", path, 3, "- Page 3 -"},
+      {"$p/$t/$d", path, 12345, "12345/9:05 PM/09 /30 /98 "},
+      {"[$f]", path, 1, "[todo.txt]"},
+      {"[$f][$F]", "New1", 1, "[][New1]"},
+      {"[$f]", "C:\\dir\\", 1, "[]"},
+      {"$$ $x $% $", path, 1, "$ x % "},
+      {"100$", path, 1, "100"},
+      {"&Header && $P", path, 7, "&Header && 7"},
+      {"", path, 1, ""},
+      // Four long titles would need 1,020 characters and more: cut at 1,023, never beyond.
+      {"$F$F$F$F$F", longTitle, 1, std::string(1023, 'x')},
+  };
+  for (const auto& c : cases) {
+    char out[kPageTextCapacity];
+    std::memset(out, '?', sizeof out);
+    EXPECT_EQ(out, ExpandPageMacros(out, c.pattern.c_str(), c.title.c_str(), c.page, stamps));
+    EXPECT_EQ(c.expected, out) << c.pattern;
+  }
+}
+
+TEST(BodyText, LineStartsAndPreparedLines) {
+  const struct {
+    std::string text;
+    std::vector<size_t> starts;
+  } splits[] = {
+      {"", {0}},
+      {"abc", {0}},
+      {"a\r\nb", {0, 3}},
+      {"a\r\n", {0, 3}},
+      {"a\rb\nc\r\n\r\nd", {0, 2, 4, 7, 9}},
+      {"\n\r", {0, 1, 2}},
+      {"a\n\r\nb", {0, 2, 4}},
+  };
+  for (const auto& s : splits) {
+    std::vector<size_t> starts = {99};
+    FindLineStarts(s.text.data(), s.text.size(), starts);
+    EXPECT_EQ(s.starts, starts) << s.text;
+  }
+
+  const struct {
+    std::string line, expected;
+  } lines[] = {
+      {"plain\r\nnext", "plain"},
+      {"a&b\tc&&\rnext", "a&&b\tc&&&&"},
+      {"lone lf\nnext", "lone lf"},
+      {std::string(1023, '&') + "\r\n", std::string(2046, '&')},
+      {std::string(1023, 'x') + "tail", std::string(1023, 'x')},
+      {"", ""},
+  };
+  for (const auto& l : lines) {
+    char out[kBodyLineCapacity];
+    PrepareBodyLine(l.line.data(), l.line.size(), out);
+    EXPECT_EQ(l.expected, out) << l.line.substr(0, 20);
+  }
+}

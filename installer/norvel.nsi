@@ -3,10 +3,10 @@
 ; machine each time it saves its settings, and the user's settings when they tick that box.
 ; ./package defines VERSION, EXE, HELP, ICON and OUTFILE.
 
-Unicode true
+; A 64-bit installer for the 64-bit program: it writes the 64-bit registry and Program Files.
+Target amd64-unicode
 !include MUI2.nsh
 !include LogicLib.nsh
-!include x64.nsh
 !include FileFunc.nsh
 !include Sections.nsh
 
@@ -61,11 +61,6 @@ VIAddVersionKey "LegalCopyright" "Norvel is freeware"
 !macroend
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "This Norvel is for 64-bit Windows. For 32-bit Windows, use norvel-${VERSION}-win32.zip." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
   !insertmacro WaitForNorvelClosed
 FunctionEnd
 
@@ -145,7 +140,6 @@ SectionEnd
 
 ; /RemoveSettings ticks the settings box, for a silent uninstall that leaves nothing behind.
 Function un.onInit
-  SetRegView 64
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/RemoveSettings" $1

@@ -42,6 +42,7 @@ VIAddVersionKey "LegalCopyright" "Norvel is freeware"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
+!define MUI_COMPONENTSPAGE_NODESC
 !define MUI_COMPONENTSPAGE_TEXT_TOP "Norvel is removed from this computer. Tick the box below to remove your own settings too (options, fonts, recent files, window places)."
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES

@@ -2,6 +2,7 @@
 # Sets DISPLAY (starting Xvfb when none is set) and NORVEL_WINEPREFIX; norvel_session_end undoes it.
 
 norvel_xvfb_pid=""
+norvel_busy_pid=""
 
 norvel_start_display() {
   if [ -n "${DISPLAY:-}" ]; then return 0; fi
@@ -30,7 +31,12 @@ norvel_start_display() {
 # Runs "$@" in the background, its output discarded, and prints a dot every few seconds until
 # it ends, so that a long silent step does not look like a hang.
 norvel_with_dots() {
+  # A process group of its own: Ctrl+C in the terminal leaves it to the caller's trap, which
+  # ends the whole group, Wine processes included, before they can start a server again.
+  set -m
   "$@" >/dev/null 2>&1 &
+  set +m
+  norvel_busy_pid=$!
   local pid=$! ticks=0
   while kill -0 "$pid" 2>/dev/null; do
     sleep 0.5
@@ -38,6 +44,7 @@ norvel_with_dots() {
     [ $((ticks % 6)) -eq 0 ] && printf .
   done
   wait "$pid"
+  norvel_busy_pid=""
   echo " done"
 }
 
@@ -85,6 +92,7 @@ norvel_prepare_prefix() {
 }
 
 norvel_session_end() {
+  if [ -n "$norvel_busy_pid" ]; then kill -- "-$norvel_busy_pid" 2>/dev/null || true; fi
   if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
   if [ -n "$norvel_xvfb_pid" ]; then kill "$norvel_xvfb_pid" 2>/dev/null || true; fi
 }

@@ -1,7 +1,7 @@
 // Loading benchmark: Norvel's own work (read, detect, convert) against the time the rich-edit
 // control takes to take the text, for a 1 MB and a 10,485,758-byte file with LF line ends and
 // 100-character lines; and WM_SETTEXT against EM_STREAMIN. Run on demand:
-//   cmake --build build --target load_bench && tools/wine-run build/bench/load_bench.exe
+//   cmake --build build-bench --target load_bench && tools/wine-run build-bench/bench/load_bench.exe
 #include <windows.h>
 #include <psapi.h>
 #include <richedit.h>

@@ -2,13 +2,16 @@
 # Sets DISPLAY (starting Xvfb when none is set) and NORVEL_WINEPREFIX; norvel_session_end undoes it.
 
 norvel_xvfb_pid=""
+norvel_busy_pid=""
 
 norvel_start_display() {
   if [ -n "${DISPLAY:-}" ]; then return 0; fi
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # A session of its own: Ctrl+C in the terminal must not take the display away under the
+    # program (Wine would print X errors); the caller stops it after the Wine processes.
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     norvel_xvfb_pid=$!
     local i
     for i in $(seq 1 50); do
@@ -25,21 +28,54 @@ norvel_start_display() {
   return 1
 }
 
+# Runs "$@" in the background, its output discarded, and prints a dot every few seconds until
+# it ends, so that a long silent step does not look like a hang.
+norvel_with_dots() {
+  # A process group of its own: Ctrl+C in the terminal leaves it to the caller's trap, which
+  # ends the whole group, Wine processes included, before they can start a server again.
+  set -m
+  "$@" >/dev/null 2>&1 &
+  set +m
+  norvel_busy_pid=$!
+  local pid=$! ticks=0
+  while kill -0 "$pid" 2>/dev/null; do
+    sleep 0.5
+    ticks=$((ticks + 1))
+    [ $((ticks % 6)) -eq 0 ] && printf .
+  done
+  wait "$pid"
+  norvel_busy_pid=""
+  echo " done"
+}
+
+norvel_create_prefix() {
+  wine wineboot --init
+  wineserver -w
+  # No window manager under Xvfb: unmanaged windows close at once instead of after a 2 s wait.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+  wineserver -w
+}
+
 # $1: prefix folder; $2: "fresh" to start from an empty prefix.
 norvel_prepare_prefix() {
   export NORVEL_WINEPREFIX=$1
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ "${2:-}" = fresh ]; then
+  # A preparation cut short (Ctrl+C) leaves this mark: that prefix is half made, start again.
+  local mark="$1/.norvel-preparing"
+  if [ "${2:-}" = fresh ] || [ -e "$mark" ]; then
     wineserver -k 2>/dev/null || true
     rm -rf "$1"
   fi
   if [ ! -f "$1/system.reg" ]; then
     mkdir -p "$1"
-    wine wineboot --init >/dev/null 2>&1 || true
-    wineserver -w
-    # No window manager under Xvfb: unmanaged windows close at once instead of after a 2 s wait.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
+    : >"$mark"
+    if [ "${2:-}" = fresh ]; then
+      printf 'Preparing a fresh Wine environment (about a minute) '
+    else
+      printf 'Preparing the Wine environment (first run only, about a minute) '
+    fi
+    norvel_with_dots norvel_create_prefix
+    rm -f "$mark"
   fi
   # Wine's own fonts (Marlett draws the caption buttons) are not found in Debian's data folder:
   # give the prefix a copy.
@@ -68,6 +104,7 @@ norvel_add_printer() {
 }
 
 norvel_session_end() {
+  if [ -n "$norvel_busy_pid" ]; then kill -- "-$norvel_busy_pid" 2>/dev/null || true; fi
   if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
   if [ -n "$norvel_xvfb_pid" ]; then kill "$norvel_xvfb_pid" 2>/dev/null || true; fi
 }

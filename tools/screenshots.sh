@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Takes the README's gallery pictures from the running program, into docs/: run it again when
+# the look changes. Norvel runs on a virtual display in a fresh Wine prefix of its own
+# (build/screenshot-prefix), so the pictures show a first start with the default settings.
+set -u
+cd "$(dirname "$0")/.."
+root=$(pwd)
+tools/bootstrap || exit 1
+cmake -S . -B build -G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null || exit 1
+cmake --build build -j"$(nproc)" --target norvel || exit 1
+remote=build/tools/norvel_remote.exe
+mkdir -p build/tools
+if [ ! "$remote" -nt tools/norvel_remote.cpp ]; then
+  x86_64-w64-mingw32-g++ -O2 -static -o "$remote" tools/norvel_remote.cpp || exit 1
+fi
+
+. tools/wine-session.sh
+unset DISPLAY
+trap 'norvel_session_end' EXIT
+norvel_start_display || exit 1
+norvel_prepare_prefix "$root/build/screenshot-prefix" fresh
+
+command_id() { sed -n "s/^#define $1 \([0-9]*\)/\1/p" src/resources/resource.h; }
+# $1: window class, $2: picture name in docs/. Cuts the window out of the whole screen.
+shoot() {
+  local left top width height
+  read -r left top width height < <(wine "$remote" rect "$1" | tr -d '\r') || return 1
+  sleep 1  # the last paint
+  import -display "$DISPLAY" -window root -crop "${width}x${height}+${left}+${top}" +repage \
+         "docs/$2" || return 1
+  echo "screenshots: docs/$2"
+}
+
+# Two short documents, as a user's would look, under C:\notes.
+notes=$WINEPREFIX/drive_c/notes
+mkdir -p "$notes"
+printf '%s\r\n' "Today" "- answer the mail from the printer shop" "- back up the notes folder" \
+  "- read the new release notes" "" "Later" "- tidy the tools menu" >"$notes/todo.txt"
+printf '%s\n' "[Display]" "Font=Courier New" "WordWrap=0" "" "[Files]" "Backup=1" "Recent=9" \
+  >"$notes/settings.ini"
+
+wine build/norvel.exe 'C:\notes\todo.txt' &
+wine "$remote" rect NorvelAppClass >/dev/null || exit 1
+wine build/norvel.exe 'C:\notes\settings.ini' # handed to the running Norvel
+sleep 1
+wine "$remote" command NorvelAppClass "$(command_id IDM_TILEVERTICAL)" || exit 1
+shoot NorvelAppClass frame.png || exit 1
+
+wine "$remote" command NorvelAppClass "$(command_id IDM_HELPCONTENTS)" || exit 1
+shoot NorvelHelpClass help-window.png || exit 1

@@ -21,6 +21,8 @@
 #include "files/document_lists.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
+#include "windows/character_chart.h"
+#include "windows/error_codes.h"
 #include "windows/splash.h"
 
 namespace {
@@ -132,11 +134,13 @@ int InitApplication(AppOptionsRecord& options) {
   Accelerators = LoadAcceleratorsA(AppInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   if (!Accelerators) return ShowError(60002, static_cast<int>(GetLastError()));
 
-  // The splash flag would be read here, ahead of the other settings, to show the splash box;
-  // neither the settings store nor the splash box exists yet.
-  (void)options;
+  // The splash box shows while the rest of start-up runs (options.Splash says whether it may).
+  if (!RegisterSplash(AppInstance, options.Splash)) return 0;
 
-  if (!RegisterFrameClass() || !RegisterDocumentClass()) return 0;
+  if (!RegisterErrorCodesClass() || !RegisterCharacterChartClass() || !RegisterFrameClass() ||
+      !RegisterDocumentClass()) {
+    return 0;
+  }
   ConnectDocumentWindows();
 
   // The rich-edit library stays loaded for the life of the process.
@@ -198,6 +202,9 @@ void ReleaseStartupResources() {
 int RunNorvel(HINSTANCE instance, const char* commandLine, int showCommand) {
   if (HandOverToRunningInstance(commandLine)) return 0;
   InitGlobals(instance);
+  // Options\Splash is read ahead of the other settings; while no settings are stored, it takes
+  // its default, on.
+  AppOptions.Splash = 1;
   if (!InitApplication(AppOptions)) return 0;
   LoadOptions(AppOptions, OptionRecords);
   BeepFlag = AppOptions.Sounds;

@@ -162,6 +162,8 @@
 #define IDD_GOTOLINE 2200
 #define IDC_GOTO_LINE 101
 #define IDC_GOTO_HINT 102
+#define IDD_ERRORS_PROGRESS 5400
+#define IDC_ERRORS_PROGRESS 100
 
 /* Further icons: option page groups, dialogs and tool windows */
 #define IDI_SOUNDS 2525

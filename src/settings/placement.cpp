@@ -3,6 +3,8 @@
 
 #include <shellapi.h>
 
+#include "base/globals.h"
+
 namespace {
 
 BOOL ShellTaskbarRect(RECT* rect) {
@@ -56,4 +58,13 @@ int StoreWindowPlacement(HWND window, PlacementRecord& placement) {
   if (edge == kTaskbarLeft) placement.Left += (taskbar.right - taskbar.left) - 2;
   if (edge == kTaskbarTop) placement.Top += (taskbar.bottom - taskbar.top) - 2;
   return 1;
+}
+
+POINT PlacementOrigin(const PlacementRecord& placement) {
+  if (IsRectEmpty(&ScreenRect)) GetClientRect(GetDesktopWindow(), &ScreenRect);
+  LONG x = placement.Left < ScreenRect.right - 70 ? placement.Left : ScreenRect.right - 70;
+  LONG y = placement.Top < ScreenRect.bottom - 70 ? placement.Top : ScreenRect.bottom - 70;
+  if (x < ScreenRect.left) x = ScreenRect.left;
+  if (y < ScreenRect.top) y = ScreenRect.top;
+  return POINT{x, y};
 }

@@ -24,3 +24,8 @@ struct TaskbarQueries {
   BOOL (*IsAutoHide)();                // ABM_GETSTATE has ABS_AUTOHIDE
 };
 void SetTaskbarQueries(const TaskbarQueries* queries);  // null restores the shell's
+
+// Where a tool window opens: the record's corner, moved in so that at least 70 pixels of the
+// window stay on the desktop rectangle (ScreenRect) at the right and bottom, and never left of
+// or above it.
+POINT PlacementOrigin(const PlacementRecord& placement);

@@ -1,0 +1,199 @@
+// The splash box: start-up and About, what closes it, the owner lines, the failure messages.
+#include <functional>
+#include <string>
+
+#include "frame_fixture.h"
+#include "resources/resource.h"
+#include "ui/strings.h"
+#include "windows/character_chart.h"
+#include "windows/error_codes.h"
+#include "windows/picture.h"
+#include "windows/registered_user.h"
+#include "windows/splash.h"
+
+namespace {
+
+using Splash = FrameFixture;
+class SplashAtStartup : public FrameFixture {
+  void SetUp() override {
+    AppOptions.Splash = 1;
+    FrameFixture::SetUp();
+  }
+};
+
+TEST_F(SplashAtStartup, ShowsThePictureAndIgnoresClicksAndKeys) {
+  HWND splash = SplashWindow;
+  ASSERT_NE(splash, nullptr);
+  RECT rect;
+  GetWindowRect(splash, &rect);
+  EXPECT_EQ(rect.right - rect.left, 420);  // the picture's own size
+  EXPECT_EQ(rect.bottom - rect.top, 200);
+  EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  SendMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  SendMessageA(splash, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_TRUE(IsWindow(splash));
+}
+
+TEST_F(Splash, OffAtStartupButTheAboutBoxClosesOnInputOrADialog) {
+  EXPECT_EQ(SplashWindow, nullptr);  // the fixture starts with Splash off
+  ASSERT_NE(StartFrame(), nullptr);
+  const std::function<void(HWND)> closers[] = {
+      [](HWND s) { SendMessageA(s, WM_LBUTTONDOWN, MK_LBUTTON, 0); },
+      [](HWND s) { SendMessageA(s, WM_KEYDOWN, VK_SPACE, 0); },
+      [](HWND s) { SendMessageA(s, WM_CLOSE, 0, 0); },
+      [this](HWND) {
+        DialogAnswerer answerer;
+        answerer.PressKey(VK_ESCAPE);
+        Command(IDM_DISPLAYFONT);
+      },
+      [](HWND) {
+        DialogAnswerer answerer;
+        answerer.PressButton(IDOK);
+        ShowError(60000);
+      }};
+  int step = 0;
+  for (const auto& close : closers) {
+    Command(IDM_ABOUT);
+    HWND splash = SplashWindow;
+    ASSERT_NE(splash, nullptr) << step;
+    char status[256] = "";
+    SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
+    EXPECT_STREQ(status, "Display program information, version number and copyright notice");
+    close(splash);
+    EXPECT_FALSE(IsWindow(splash)) << step++;
+    EXPECT_EQ(SplashWindow, nullptr);
+  }
+}
+
+// Reads and puts back one machine registry value.
+struct MachineValue {
+  MachineValue(const char* key, const char* name) : key(key), name(name) {
+    DWORD size = sizeof old;
+    had = RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, old, &size) == 0;
+  }
+  ~MachineValue() { had ? Set(old) : (void)RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key, name); }
+  void Set(const char* text) {
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, REG_SZ, text, lstrlenA(text) + 1);
+  }
+  const char *key, *name;
+  char old[1024] = "";
+  bool had = false;
+};
+
+int DarkPixels(HDC dc, int left, int top, int right, int bottom) {
+  int dark = 0;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200;
+    }
+  }
+  return dark;
+}
+
+TEST_F(Splash, OwnerLinesComeFromTheFirstPlaceThatHasThem) {
+  const char* nt = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+  const char* win = "Software\\Microsoft\\Windows\\CurrentVersion";
+  MachineValue values[] = {{nt, "RegisteredOwner"}, {nt, "RegisteredOrganization"},
+                           {win, "RegisteredOwner"}, {win, "RegisteredOrganization"}};
+  const std::string longName(255, 'W');
+  const struct {
+    const char* sources[6];  // NT owner and company, 95 owner and company, DefName, DefCompany
+    const char *owner, *company;
+  } rows[] = {{{"Ann", "Acme", "Bob", "Bco", "Cy", "Cco"}, "Ann", "Acme"},
+              {{"", "", "Bob", "Bco", "Cy", "Cco"}, "Bob", "Bco"},
+              {{"", "", "", "", "Cy", "Cco"}, "Cy", "Cco"},
+              {{"", "Acme", "", "", "", ""}, "", "Acme"},
+              {{longName.c_str(), "Acme", "", "", "", ""}, longName.c_str(), "Acme"},
+              {{"", "", "", "", "", ""}, "", ""}};
+  for (const auto& row : rows) {
+    for (int i = 0; i < 4; ++i) values[i].Set(row.sources[i]);
+    WriteProfileStringA("MS User Info", "DefName", row.sources[4]);
+    WriteProfileStringA("MS User Info", "DefCompany", row.sources[5]);
+    char owner[256] = "?", company[256] = "?";
+    EXPECT_EQ(GetRegisteredUser(owner, company), *row.owner || *row.company);
+    EXPECT_STREQ(owner, row.owner);
+    EXPECT_STREQ(company, row.company);
+    // On the picture: the first line is the first non-empty text, clipped to its 230 pixels.
+    ShowSplash();
+    HDC dc = GetDC(SplashWindow);
+    const int lines = (*row.owner != 0) + (*row.company != 0);
+    EXPECT_EQ(DarkPixels(dc, 168, 133, 398, 149) > 0, lines >= 1) << row.owner;
+    EXPECT_EQ(DarkPixels(dc, 168, 149, 398, 165) > 0, lines == 2) << row.owner;
+    EXPECT_EQ(DarkPixels(dc, 399, 133, 412, 165), 0);
+    ReleaseDC(SplashWindow, dc);
+    CloseSplash();
+  }
+  WriteProfileStringA("MS User Info", nullptr, nullptr);
+}
+
+HDC WINAPI NoDc(HWND) {
+  SetLastError(6);
+  return nullptr;
+}
+HBITMAP WINAPI NoBitmap(HINSTANCE, LPCSTR) {
+  SetLastError(1814);
+  return nullptr;
+}
+HDC WINAPI NoMemoryDc(HDC) {
+  SetLastError(8);
+  return nullptr;
+}
+HGDIOBJ WINAPI NoSelect(HDC, HGDIOBJ) {
+  SetLastError(6);
+  return nullptr;
+}
+int WINAPI NoObject(HANDLE, int, LPVOID) {
+  SetLastError(6);
+  return 0;
+}
+
+TEST_F(Splash, EveryFailingStepSaysWhichAndWhy) {
+  const struct {
+    PictureCalls calls;
+    UINT id;
+    int code;
+  } steps[] = {{{NoDc, LoadBitmapA, CreateCompatibleDC, SelectObject, GetObjectA}, 60009, 6},
+               {{GetDC, NoBitmap, CreateCompatibleDC, SelectObject, GetObjectA}, 60010, 1814},
+               {{GetDC, LoadBitmapA, NoMemoryDc, SelectObject, GetObjectA}, 60011, 8},
+               {{GetDC, LoadBitmapA, CreateCompatibleDC, NoSelect, GetObjectA}, 60012, 6},
+               {{GetDC, LoadBitmapA, CreateCompatibleDC, SelectObject, NoObject}, 60013, 6}};
+  HDC screen = GetDC(nullptr);
+  for (const char* routine : {"PicSize", "DrawPicture"}) {
+    for (const auto& step : steps) {
+      if (step.id == 60009 && routine[0] == 'D') continue;  // drawing has its context
+      DialogAnswerer answerer;
+      answerer.PressButton(IDOK);
+      SetPictureCalls(&step.calls);
+      RECT rect = {1, 2, 3, 4};
+      EXPECT_EQ(routine[0] == 'P' ? PicSize(IDB_SPLASH, &rect) : DrawPicture(screen, IDB_SPLASH, &rect), 0);
+      SetPictureCalls(nullptr);
+      char text[512];
+      const char* format = MessageTableText(step.id);
+      step.id == 60009 ? wsprintfA(text, format, routine, step.code)
+                       : wsprintfA(text, format, routine, IDB_SPLASH, step.code);
+      std::string shown = text;
+      shown.replace(shown.find("): "), 3, ")\r\r");  // the routine becomes the heading
+      EXPECT_EQ(answerer.Last().ControlText(101), shown);
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  RECT size;
+  EXPECT_EQ(PicSize(IDB_SPLASH, &size), 1);
+  EXPECT_EQ(size.right, 420);
+
+  // Registering a class twice fails the way a failed registration at start-up does.
+  const std::pair<std::function<int()>, const char*> classes[] = {
+      {[] { return RegisterSplash(AppInstance, 0); }, "SplashBox"},
+      {RegisterCharacterChartClass, "TableWindowClass"},
+      {RegisterErrorCodesClass, "MSErrorsClass"}};
+  for (const auto& [registerClass, name] : classes) {
+    DialogAnswerer answerer;
+    answerer.PressButton(IDOK);
+    EXPECT_EQ(registerClass(), 0);
+    EXPECT_EQ(answerer.Last().ControlText(101),
+              "\rError detected creating " + std::string(name) + " window class\r\rCode 1410");
+  }
+}
+
+}  // namespace

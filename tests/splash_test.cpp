@@ -170,7 +170,7 @@ TEST_F(Splash, EveryFailingStepSaysWhichAndWhy) {
       SetPictureCalls(nullptr);
       char text[512];
       const char* format = MessageTableText(step.id);
-      step.id == 60009 ? wsprintfA(text, format, routine, step.code)
+      step.id == 60009 || step.id == 60011 ? wsprintfA(text, format, routine, step.code)
                        : wsprintfA(text, format, routine, IDB_SPLASH, step.code);
       std::string shown = text;
       shown.replace(shown.find("): "), 3, ")\r\r");  // the routine becomes the heading

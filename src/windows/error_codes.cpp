@@ -17,6 +17,7 @@ constexpr const char* kErrorsTitle = "MS Windows 95/NT Error Codes";
 constexpr int kListId = 100;
 constexpr LONG kDefaultWidth = 350;
 constexpr LONG kDefaultHeight = 200;
+constexpr int kProgressBlock = (kLastErrorCode + 1) / 100;
 
 struct ErrorsState {
   HWND window = nullptr;
@@ -145,7 +146,11 @@ int FillErrorList(HWND progress, HWND list) {
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   for (int code = kFirstErrorCode; code <= kLastErrorCode; ++code) {
-    SendMessageA(bar, PBM_STEPIT, 0, 0);
+    // The bar moves in hundredths: each move repaints it, and 6666 repaints took 14 s under
+    // Wine, a hundred times what the lookup itself takes. A hundredth is still under 3 pixels.
+    if (code % kProgressBlock == 0 || code == kLastErrorCode) {
+      SendMessageA(bar, PBM_SETPOS, code + 1, 0);
+    }
     char message[256];
     char line[kErrorLineCapacity];
     if (FormatErrorLine(code, LookUpSystemMessage(message, static_cast<DWORD>(code)), line,

@@ -44,7 +44,7 @@ if [ -n "${cx:-}" ]; then
   xdotool mouseup 1
 fi
 
-xdotool key ctrl+e && sleep 2 && shot errors
+xdotool key ctrl+e && sleep 8 && shot errors
 kill "$norvel" 2>/dev/null
 wait "$norvel" 2>/dev/null
 echo "screenshots in $out"

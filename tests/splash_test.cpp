@@ -14,7 +14,7 @@
 namespace {
 
 using Splash = FrameFixture;
-class SplashAtStartup : public FrameFixture {
+struct SplashAtStartup : FrameFixture {
   void SetUp() override {
     AppOptions.Splash = 1;
     FrameFixture::SetUp();
@@ -26,8 +26,8 @@ TEST_F(SplashAtStartup, ShowsThePictureAndIgnoresClicksAndKeys) {
   ASSERT_NE(splash, nullptr);
   RECT rect;
   GetWindowRect(splash, &rect);
-  EXPECT_EQ(rect.right - rect.left, 420);  // the picture's own size
-  EXPECT_EQ(rect.bottom - rect.top, 200);
+  EXPECT_EQ(std::make_pair(rect.right - rect.left, rect.bottom - rect.top),
+            std::make_pair(420L, 200L));  // the picture's own size
   EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
   SendMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, 0);
   SendMessageA(splash, WM_KEYDOWN, VK_SPACE, 0);
@@ -51,34 +51,18 @@ TEST_F(Splash, OffAtStartupButTheAboutBoxClosesOnInputOrADialog) {
         answerer.PressButton(IDOK);
         ShowError(60000);
       }};
-  int step = 0;
   for (const auto& close : closers) {
     Command(IDM_ABOUT);
     HWND splash = SplashWindow;
-    ASSERT_NE(splash, nullptr) << step;
+    ASSERT_NE(splash, nullptr);
     char status[256] = "";
     SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
     EXPECT_STREQ(status, "Display program information, version number and copyright notice");
     close(splash);
-    EXPECT_FALSE(IsWindow(splash)) << step++;
+    EXPECT_FALSE(IsWindow(splash));
     EXPECT_EQ(SplashWindow, nullptr);
   }
 }
-
-// Reads and puts back one machine registry value.
-struct MachineValue {
-  MachineValue(const char* key, const char* name) : key(key), name(name) {
-    DWORD size = sizeof old;
-    had = RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, old, &size) == 0;
-  }
-  ~MachineValue() { had ? Set(old) : (void)RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key, name); }
-  void Set(const char* text) {
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, REG_SZ, text, lstrlenA(text) + 1);
-  }
-  const char *key, *name;
-  char old[1024] = "";
-  bool had = false;
-};
 
 int DarkPixels(HDC dc, int left, int top, int right, int bottom) {
   int dark = 0;
@@ -92,10 +76,9 @@ int DarkPixels(HDC dc, int left, int top, int right, int bottom) {
 }
 
 TEST_F(Splash, OwnerLinesComeFromTheFirstPlaceThatHasThem) {
-  const char* nt = "Software\\Microsoft\\Windows NT\\CurrentVersion";
-  const char* win = "Software\\Microsoft\\Windows\\CurrentVersion";
-  MachineValue values[] = {{nt, "RegisteredOwner"}, {nt, "RegisteredOrganization"},
-                           {win, "RegisteredOwner"}, {win, "RegisteredOrganization"}};
+  const char* keys[] = {"Software\\Microsoft\\Windows NT\\CurrentVersion",
+                        "Software\\Microsoft\\Windows\\CurrentVersion"};
+  const char* names[] = {"RegisteredOwner", "RegisteredOrganization"};
   const std::string longName(255, 'W');
   const struct {
     const char* sources[6];  // NT owner and company, 95 owner and company, DefName, DefCompany
@@ -107,14 +90,17 @@ TEST_F(Splash, OwnerLinesComeFromTheFirstPlaceThatHasThem) {
               {{longName.c_str(), "Acme", "", "", "", ""}, longName.c_str(), "Acme"},
               {{"", "", "", "", "", ""}, "", ""}};
   for (const auto& row : rows) {
-    for (int i = 0; i < 4; ++i) values[i].Set(row.sources[i]);
+    for (int i = 0; i < 4; ++i) {  // the test prefix is fresh: nothing to put back
+      RegSetKeyValueA(HKEY_LOCAL_MACHINE, keys[i / 2], names[i % 2], REG_SZ, row.sources[i],
+                      lstrlenA(row.sources[i]) + 1);
+    }
     WriteProfileStringA("MS User Info", "DefName", row.sources[4]);
     WriteProfileStringA("MS User Info", "DefCompany", row.sources[5]);
     char owner[256] = "?", company[256] = "?";
     EXPECT_EQ(GetRegisteredUser(owner, company), *row.owner || *row.company);
     EXPECT_STREQ(owner, row.owner);
     EXPECT_STREQ(company, row.company);
-    // On the picture: the first line is the first non-empty text, clipped to its 230 pixels.
+    // On the picture the first line takes the first non-empty text, clipped to 230 pixels.
     ShowSplash();
     HDC dc = GetDC(SplashWindow);
     const int lines = (*row.owner != 0) + (*row.company != 0);
@@ -124,66 +110,43 @@ TEST_F(Splash, OwnerLinesComeFromTheFirstPlaceThatHasThem) {
     ReleaseDC(SplashWindow, dc);
     CloseSplash();
   }
-  WriteProfileStringA("MS User Info", nullptr, nullptr);
-}
-
-HDC WINAPI NoDc(HWND) {
-  SetLastError(6);
-  return nullptr;
-}
-HBITMAP WINAPI NoBitmap(HINSTANCE, LPCSTR) {
-  SetLastError(1814);
-  return nullptr;
-}
-HDC WINAPI NoMemoryDc(HDC) {
-  SetLastError(8);
-  return nullptr;
-}
-HGDIOBJ WINAPI NoSelect(HDC, HGDIOBJ) {
-  SetLastError(6);
-  return nullptr;
-}
-int WINAPI NoObject(HANDLE, int, LPVOID) {
-  SetLastError(6);
-  return 0;
 }
 
 TEST_F(Splash, EveryFailingStepSaysWhichAndWhy) {
-  const struct {
-    PictureCalls calls;
-    UINT id;
-    int code;
-  } steps[] = {{{NoDc, LoadBitmapA, CreateCompatibleDC, SelectObject, GetObjectA}, 60009, 6},
-               {{GetDC, NoBitmap, CreateCompatibleDC, SelectObject, GetObjectA}, 60010, 1814},
-               {{GetDC, LoadBitmapA, NoMemoryDc, SelectObject, GetObjectA}, 60011, 8},
-               {{GetDC, LoadBitmapA, CreateCompatibleDC, NoSelect, GetObjectA}, 60012, 6},
-               {{GetDC, LoadBitmapA, CreateCompatibleDC, SelectObject, NoObject}, 60013, 6}};
+  const auto noDc = [](HWND) -> HDC { return SetLastError(6), nullptr; };
+  const auto noBitmap = [](HINSTANCE, LPCSTR) -> HBITMAP { return SetLastError(1814), nullptr; };
+  const auto noMemoryDc = [](HDC) -> HDC { return SetLastError(8), nullptr; };
+  const auto noSelect = [](HDC, HGDIOBJ) -> HGDIOBJ { return SetLastError(6), nullptr; };
+  const auto noObject = [](HANDLE, int, LPVOID) { return SetLastError(6), 0; };
+  const struct { PictureCalls calls; UINT id; int code; } steps[] = {
+      {{noDc, LoadBitmapA, CreateCompatibleDC, SelectObject, GetObjectA}, 60009, 6},
+      {{GetDC, noBitmap, CreateCompatibleDC, SelectObject, GetObjectA}, 60010, 1814},
+      {{GetDC, LoadBitmapA, noMemoryDc, SelectObject, GetObjectA}, 60011, 8},
+      {{GetDC, LoadBitmapA, CreateCompatibleDC, noSelect, GetObjectA}, 60012, 6},
+      {{GetDC, LoadBitmapA, CreateCompatibleDC, SelectObject, noObject}, 60013, 6}};
   HDC screen = GetDC(nullptr);
-  for (const char* routine : {"PicSize", "DrawPicture"}) {
+  for (const std::string routine : {"PicSize", "DrawPicture"}) {
     for (const auto& step : steps) {
-      if (step.id == 60009 && routine[0] == 'D') continue;  // drawing has its context
+      if (step.id == 60009 && routine == "DrawPicture") continue;  // it is handed its context
       DialogAnswerer answerer;
       answerer.PressButton(IDOK);
       SetPictureCalls(&step.calls);
-      RECT rect = {1, 2, 3, 4};
-      EXPECT_EQ(routine[0] == 'P' ? PicSize(IDB_SPLASH, &rect) : DrawPicture(screen, IDB_SPLASH, &rect), 0);
+      RECT rect = {};
+      EXPECT_EQ(routine == "PicSize" ? PicSize(IDB_SPLASH, &rect)
+                                     : DrawPicture(screen, IDB_SPLASH, &rect), 0);
       SetPictureCalls(nullptr);
       char text[512];
-      const char* format = MessageTableText(step.id);
-      step.id == 60009 || step.id == 60011 ? wsprintfA(text, format, routine, step.code)
-                       : wsprintfA(text, format, routine, IDB_SPLASH, step.code);
+      const bool withId = step.id != 60009 && step.id != 60011;
+      wsprintfA(text, MessageTableText(step.id), routine.c_str(), withId ? IDB_SPLASH : step.code,
+                step.code);
       std::string shown = text;
       shown.replace(shown.find("): "), 3, ")\r\r");  // the routine becomes the heading
       EXPECT_EQ(answerer.Last().ControlText(101), shown);
     }
   }
   ReleaseDC(nullptr, screen);
-  RECT size;
-  EXPECT_EQ(PicSize(IDB_SPLASH, &size), 1);
-  EXPECT_EQ(size.right, 420);
-
-  // Registering a class twice fails the way a failed registration at start-up does.
-  const std::pair<std::function<int()>, const char*> classes[] = {
+  // Registering a class twice fails as a failed registration at start-up does.
+  const std::pair<std::function<int()>, std::string> classes[] = {
       {[] { return RegisterSplash(AppInstance, 0); }, "SplashBox"},
       {RegisterCharacterChartClass, "TableWindowClass"},
       {RegisterErrorCodesClass, "MSErrorsClass"}};
@@ -192,7 +155,7 @@ TEST_F(Splash, EveryFailingStepSaysWhichAndWhy) {
     answerer.PressButton(IDOK);
     EXPECT_EQ(registerClass(), 0);
     EXPECT_EQ(answerer.Last().ControlText(101),
-              "\rError detected creating " + std::string(name) + " window class\r\rCode 1410");
+              "\rError detected creating " + name + " window class\r\rCode 1410");
   }
 }
 

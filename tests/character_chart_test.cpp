@@ -64,6 +64,8 @@ TEST_F(CharacterChart, OpensOnceFollowsTopmostAndStoresItsPlace) {
     EXPECT_EQ(AppOptions.ASCII.Show, on);
     EXPECT_EQ((GetWindowLongA(chart, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, on == 1);
   }
+  EXPECT_EQ(SetChartTopmost(1), 1);  // the window keeps its own record too
+  EXPECT_EQ(AppOptions.ASCII.Show, 1);
   ShowWindow(chart, SW_MINIMIZE);
   Command(IDM_ASCIICHART);  // only brings it back
   EXPECT_EQ(CharacterChartWindow(), chart);

@@ -86,6 +86,8 @@ TEST_F(ErrorCodes, ListFillsTheWindowAndTopmostFollowsTheFrame) {
     EXPECT_EQ(AppOptions.Errors.Show, on);
     EXPECT_EQ((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, on == 1);
   }
+  EXPECT_EQ(SetErrorCodesTopmost(1), 1);  // the window keeps its own record too
+  EXPECT_EQ(AppOptions.Errors.Show, 1);
   SetWindowPos(window, nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   SendMessageA(frame_, WM_CLOSE, 0, 0);  // exit closes it and keeps its place
   PumpMessages();

@@ -118,7 +118,7 @@ const CommandEntry kFrameCommands[] = {
     {IDM_CLOSEALL, IDM_CLOSEALL, [](HWND, UINT, AppOptionsRecord& o) { CloseAllDocuments(o); }},
     {IDM_HELPCONTENTS, IDM_HELPONHELP,
      [](HWND f, UINT id, AppOptionsRecord&) { UserHelp(f, id, nullptr); }},
-    {IDM_ABOUT, IDM_ABOUT, [](HWND f, UINT, AppOptionsRecord&) { ShowSplash(f); }},
+    {IDM_ABOUT, IDM_ABOUT, [](HWND, UINT, AppOptionsRecord&) { ShowSplash(); }},
 };
 
 const CommandEntry* FindFrameCommand(UINT id) {

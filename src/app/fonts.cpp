@@ -18,6 +18,7 @@ FontOwner ChooseFontFromRecord(HWND owner, FontRecord& record) {
   dialog.hwndOwner = owner;
   dialog.lpLogFont = &chosen;
   dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+  CloseSplash();
   if (!ChooseFontA(&dialog)) return FontOwner();
   record.Font = chosen;
   FontOwner font(CreateFontIndirectA(&record.Font));

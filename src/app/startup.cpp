@@ -22,6 +22,8 @@
 #include "settings/settings_store.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
+#include "windows/character_chart.h"
+#include "windows/error_codes.h"
 #include "windows/splash.h"
 
 namespace {
@@ -136,8 +138,13 @@ int InitApplication(AppOptionsRecord& options) {
 
   // Read ahead of the other settings, because the splash box shows before they are loaded.
   options.Splash = ReadFlag("Options", "Splash", 1);
+  // The splash box shows while the rest of start-up runs.
+  if (!RegisterSplash(AppInstance, options.Splash)) return 0;
 
-  if (!RegisterFrameClass() || !RegisterDocumentClass()) return 0;
+  if (!RegisterErrorCodesClass() || !RegisterCharacterChartClass() || !RegisterFrameClass() ||
+      !RegisterDocumentClass()) {
+    return 0;
+  }
   ConnectDocumentWindows();
 
   // The rich-edit library stays loaded for the life of the process.

@@ -172,6 +172,8 @@
 #define IDC_SORT_ASCENDING 101
 #define IDC_SORT_DESCENDING 102
 #define IDC_SORT_IGNORECASE 103
+#define IDD_ERRORS_PROGRESS 5400
+#define IDC_ERRORS_PROGRESS 100
 
 /* Further icons: option page groups, dialogs and tool windows */
 #define IDI_SOUNDS 2525

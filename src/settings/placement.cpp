@@ -60,8 +60,16 @@ int StoreWindowPlacement(HWND window, PlacementRecord& placement) {
   return 1;
 }
 
+POINT PlacementOrigin(const PlacementRecord& placement) {
+  if (IsRectEmpty(&ScreenRect)) GetClientRect(GetDesktopWindow(), &ScreenRect);
+  LONG x = placement.Left < ScreenRect.right - 70 ? placement.Left : ScreenRect.right - 70;
+  LONG y = placement.Top < ScreenRect.bottom - 70 ? placement.Top : ScreenRect.bottom - 70;
+  if (x < ScreenRect.left) x = ScreenRect.left;
+  if (y < ScreenRect.top) y = ScreenRect.top;
+  return POINT{x, y};
+}
+
 void MoveToPlacement(HWND dialog, const PlacementRecord& placement, HWND order) {
-  const LONG x = placement.Left < ScreenRect.right - 70 ? placement.Left : ScreenRect.right - 70;
-  const LONG y = placement.Top < ScreenRect.bottom - 70 ? placement.Top : ScreenRect.bottom - 70;
-  SetWindowPos(dialog, order, x, y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  const POINT origin = PlacementOrigin(placement);
+  SetWindowPos(dialog, order, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
 }

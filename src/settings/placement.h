@@ -25,7 +25,11 @@ struct TaskbarQueries {
 };
 void SetTaskbarQueries(const TaskbarQueries* queries);  // null restores the shell's
 
-// Moves a dialog, keeping its size, to where `placement` says it stood, but never so far right
-// or down (70 pixels from the desktop's edges) that it cannot be reached; shows it in the given
+// Where a tool window opens: the record's corner, moved in so that at least 70 pixels of the
+// window stay on the desktop rectangle (ScreenRect) at the right and bottom, and never left of
+// or above it.
+POINT PlacementOrigin(const PlacementRecord& placement);
+
+// Moves a dialog, keeping its size, to PlacementOrigin(placement) and shows it in the given
 // z-order (HWND_TOPMOST or HWND_NOTOPMOST).
 void MoveToPlacement(HWND dialog, const PlacementRecord& placement, HWND order);

@@ -1,0 +1,162 @@
+// The splash box: start-up and About, what closes it, the owner lines, the failure messages.
+#include <functional>
+#include <string>
+
+#include "frame_fixture.h"
+#include "resources/resource.h"
+#include "ui/strings.h"
+#include "windows/character_chart.h"
+#include "windows/error_codes.h"
+#include "windows/picture.h"
+#include "windows/registered_user.h"
+#include "windows/splash.h"
+
+namespace {
+
+using Splash = FrameFixture;
+struct SplashAtStartup : FrameFixture {
+  void SetUp() override {
+    AppOptions.Splash = 1;
+    FrameFixture::SetUp();
+  }
+};
+
+TEST_F(SplashAtStartup, ShowsThePictureAndIgnoresClicksAndKeys) {
+  HWND splash = SplashWindow;
+  ASSERT_NE(splash, nullptr);
+  RECT rect;
+  GetWindowRect(splash, &rect);
+  EXPECT_EQ(std::make_pair(rect.right - rect.left, rect.bottom - rect.top),
+            std::make_pair(420L, 200L));  // the picture's own size
+  EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  SendMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  SendMessageA(splash, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_TRUE(IsWindow(splash));
+}
+
+TEST_F(Splash, OffAtStartupButTheAboutBoxClosesOnInputOrADialog) {
+  EXPECT_EQ(SplashWindow, nullptr);  // the fixture starts with Splash off
+  ASSERT_NE(StartFrame(), nullptr);
+  const std::function<void(HWND)> closers[] = {
+      [](HWND s) { SendMessageA(s, WM_LBUTTONDOWN, MK_LBUTTON, 0); },
+      [](HWND s) { SendMessageA(s, WM_KEYDOWN, VK_SPACE, 0); },
+      [](HWND s) { SendMessageA(s, WM_CLOSE, 0, 0); },
+      [this](HWND) {
+        DialogAnswerer answerer;
+        answerer.PressKey(VK_ESCAPE);
+        Command(IDM_DISPLAYFONT);
+      },
+      [](HWND) {
+        DialogAnswerer answerer;
+        answerer.PressButton(IDOK);
+        ShowError(60000);
+      }};
+  for (const auto& close : closers) {
+    Command(IDM_ABOUT);
+    HWND splash = SplashWindow;
+    ASSERT_NE(splash, nullptr);
+    char status[256] = "";
+    SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
+    EXPECT_STREQ(status, "Display program information, version number and copyright notice");
+    close(splash);
+    EXPECT_FALSE(IsWindow(splash));
+    EXPECT_EQ(SplashWindow, nullptr);
+  }
+}
+
+int DarkPixels(HDC dc, int left, int top, int right, int bottom) {
+  int dark = 0;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200;
+    }
+  }
+  return dark;
+}
+
+TEST_F(Splash, OwnerLinesComeFromTheFirstPlaceThatHasThem) {
+  const char* keys[] = {"Software\\Microsoft\\Windows NT\\CurrentVersion",
+                        "Software\\Microsoft\\Windows\\CurrentVersion"};
+  const char* names[] = {"RegisteredOwner", "RegisteredOrganization"};
+  const std::string longName(255, 'W');
+  const struct {
+    const char* sources[6];  // NT owner and company, 95 owner and company, DefName, DefCompany
+    const char *owner, *company;
+  } rows[] = {{{"Ann", "Acme", "Bob", "Bco", "Cy", "Cco"}, "Ann", "Acme"},
+              {{"", "", "Bob", "Bco", "Cy", "Cco"}, "Bob", "Bco"},
+              {{"", "", "", "", "Cy", "Cco"}, "Cy", "Cco"},
+              {{"", "Acme", "", "", "", ""}, "", "Acme"},
+              {{longName.c_str(), "Acme", "", "", "", ""}, longName.c_str(), "Acme"},
+              {{"", "", "", "", "", ""}, "", ""}};
+  for (const auto& row : rows) {
+    for (int i = 0; i < 4; ++i) {  // the test prefix is fresh: nothing to put back
+      RegSetKeyValueA(HKEY_LOCAL_MACHINE, keys[i / 2], names[i % 2], REG_SZ, row.sources[i],
+                      lstrlenA(row.sources[i]) + 1);
+    }
+    WriteProfileStringA("MS User Info", "DefName", row.sources[4]);
+    WriteProfileStringA("MS User Info", "DefCompany", row.sources[5]);
+    char owner[256] = "?", company[256] = "?";
+    EXPECT_EQ(GetRegisteredUser(owner, company), *row.owner || *row.company);
+    EXPECT_STREQ(owner, row.owner);
+    EXPECT_STREQ(company, row.company);
+    // On the picture the first line takes the first non-empty text, clipped to 230 pixels.
+    ShowSplash();
+    HDC dc = GetDC(SplashWindow);
+    const int lines = (*row.owner != 0) + (*row.company != 0);
+    EXPECT_EQ(DarkPixels(dc, 168, 133, 398, 149) > 0, lines >= 1) << row.owner;
+    EXPECT_EQ(DarkPixels(dc, 168, 149, 398, 165) > 0, lines == 2) << row.owner;
+    EXPECT_EQ(DarkPixels(dc, 399, 133, 412, 165), 0);
+    ReleaseDC(SplashWindow, dc);
+    CloseSplash();
+  }
+}
+
+TEST_F(Splash, EveryFailingStepSaysWhichAndWhy) {
+  const auto noDc = [](HWND) -> HDC { return SetLastError(6), nullptr; };
+  const auto noBitmap = [](HINSTANCE, LPCSTR) -> HBITMAP { return SetLastError(1814), nullptr; };
+  const auto noMemoryDc = [](HDC) -> HDC { return SetLastError(8), nullptr; };
+  const auto noSelect = [](HDC, HGDIOBJ) -> HGDIOBJ { return SetLastError(6), nullptr; };
+  const auto noObject = [](HANDLE, int, LPVOID) { return SetLastError(6), 0; };
+  const struct { PictureCalls calls; UINT id; int code; } steps[] = {
+      {{noDc, LoadBitmapA, CreateCompatibleDC, SelectObject, GetObjectA}, 60009, 6},
+      {{GetDC, noBitmap, CreateCompatibleDC, SelectObject, GetObjectA}, 60010, 1814},
+      {{GetDC, LoadBitmapA, noMemoryDc, SelectObject, GetObjectA}, 60011, 8},
+      {{GetDC, LoadBitmapA, CreateCompatibleDC, noSelect, GetObjectA}, 60012, 6},
+      {{GetDC, LoadBitmapA, CreateCompatibleDC, SelectObject, noObject}, 60013, 6}};
+  HDC screen = GetDC(nullptr);
+  for (const std::string routine : {"PicSize", "DrawPicture"}) {
+    for (const auto& step : steps) {
+      if (step.id == 60009 && routine == "DrawPicture") continue;  // it is handed its context
+      DialogAnswerer answerer;
+      answerer.PressButton(IDOK);
+      SetPictureCalls(&step.calls);
+      RECT rect = {};
+      EXPECT_EQ(routine == "PicSize" ? PicSize(IDB_SPLASH, &rect)
+                                     : DrawPicture(screen, IDB_SPLASH, &rect), 0);
+      SetPictureCalls(nullptr);
+      char text[512];
+      const bool withId = step.id != 60009 && step.id != 60011;
+      wsprintfA(text, MessageTableText(step.id), routine.c_str(), withId ? IDB_SPLASH : step.code,
+                step.code);
+      std::string shown = text;
+      shown.replace(shown.find("): "), 3, ")\r\r");  // the routine becomes the heading
+      EXPECT_EQ(answerer.Last().ControlText(101), shown);
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  // Registering a class twice fails as a failed registration at start-up does.
+  const std::pair<std::function<int()>, std::string> classes[] = {
+      {[] { return RegisterSplash(AppInstance, 0); }, "SplashBox"},
+      {RegisterCharacterChartClass, "TableWindowClass"},
+      {RegisterErrorCodesClass, "MSErrorsClass"}};
+  for (const auto& [registerClass, name] : classes) {
+    DialogAnswerer answerer;
+    answerer.PressButton(IDOK);
+    EXPECT_EQ(registerClass(), 0);
+    EXPECT_EQ(answerer.Last().ControlText(101),
+              "\rError detected creating " + name + " window class\r\rCode 1410");
+  }
+}
+
+}  // namespace

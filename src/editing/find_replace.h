@@ -3,10 +3,6 @@
 #pragma once
 #include <windows.h>
 #include <commdlg.h>
-// The option fields share their names with the dialog functions' generic macros; this program
-// calls FindTextA and ReplaceTextA by name, so the fields keep theirs in every file.
-#undef FindText
-#undef ReplaceText
 
 #include "editing/replace_all_text.h"
 #include "settings/options.h"

@@ -2,9 +2,11 @@
 // Field names are the registry value names under which the settings store keeps them.
 #pragma once
 #include <windows.h>
-// Defines FindText and ReplaceText as macros: included here so every file names the two text
-// fields alike.
 #include <commdlg.h>
+// The two search fields share their names with the dialog functions' generic macros; the program
+// calls FindTextA and ReplaceTextA by name, so the fields keep their own names in every file.
+#undef FindText
+#undef ReplaceText
 
 constexpr int kPathCapacity = 256;        // 255 characters and the terminator
 constexpr int kNameCapacity = 36;         // tool and macro names: 35 characters

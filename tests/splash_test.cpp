@@ -44,12 +44,7 @@ TEST_F(Splash, OffAtStartupButTheAboutBoxClosesOnInputOrADialog) {
       [this](HWND) {
         DialogAnswerer answerer;
         answerer.PressKey(VK_ESCAPE);
-        Command(IDM_DISPLAYFONT);
-      },
-      [](HWND) {
-        DialogAnswerer answerer;
-        answerer.PressButton(IDOK);
-        ShowError(60000);
+        Command(IDM_DISPLAYFONT);  // message dialogs: MessageDialogs.BeepsSplashAndNoMemory
       }};
   for (const auto& close : closers) {
     Command(IDM_ABOUT);
@@ -147,7 +142,6 @@ TEST_F(Splash, EveryFailingStepSaysWhichAndWhy) {
   ReleaseDC(nullptr, screen);
   // Registering a class twice fails as a failed registration at start-up does.
   const std::pair<std::function<int()>, std::string> classes[] = {
-      {[] { return RegisterSplash(AppInstance, 0); }, "SplashBox"},
       {RegisterCharacterChartClass, "TableWindowClass"},
       {RegisterErrorCodesClass, "MSErrorsClass"}};
   for (const auto& [registerClass, name] : classes) {

@@ -104,8 +104,10 @@ TEST_F(CharacterChart, ClicksShowTheCodeOrCopyTheCharacter) {
     ReleaseDC(chart, dc);
   }
   // Right: code 65, code 0 (an empty text), and the grid's exclusive right and bottom edges.
-  const struct { int x, y; const char* text; } clicks[] = {
-      {150, 40, "A"}, {20, 20, ""}, {495, 40, "<none>"}, {150, 271, "<none>"}};
+  const struct {
+    int x, y;
+    const char* text;
+  } clicks[] = {{150, 40, "A"}, {20, 20, ""}, {495, 40, "<none>"}, {150, 271, "<none>"}};
   for (const auto& click : clicks) {
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
     Click(chart, click.x, click.y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
@@ -121,7 +123,11 @@ TEST_F(CharacterChart, EveryClipboardFailureIsReported) {
   const auto noLock = [](HGLOBAL) -> LPVOID { return SetLastError(8), nullptr; };
   const auto noEmpty = []() -> BOOL { return SetLastError(5), FALSE; };
   const auto noSet = [](UINT, HANDLE) -> HANDLE { return SetLastError(5), nullptr; };
-  const struct { ChartClipboardCalls calls; UINT id; int code; } failures[] = {
+  const struct {
+    ChartClipboardCalls calls;
+    UINT id;
+    int code;
+  } failures[] = {
       {{GlobalAlloc, GlobalLock, OpenClipboard, EmptyClipboard, SetClipboardData}, 60045, 5},
       {{noMemory, GlobalLock, OpenClipboard, EmptyClipboard, SetClipboardData}, 60048, 8},
       {{GlobalAlloc, noLock, OpenClipboard, EmptyClipboard, SetClipboardData}, 60049, 8},

@@ -33,10 +33,11 @@ std::string ClipboardText() {
 void Click(HWND window, int x, int y, DWORD down, DWORD up) {
   POINT at = {x, y};
   ClientToScreen(window, &at);
-  INPUT in[3] = {{INPUT_MOUSE}, {INPUT_MOUSE}, {INPUT_MOUSE}};
-  in[0].mi = {MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1,
-              MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1, 0,
-              MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE};
+  INPUT in[3] = {};
+  for (INPUT& input : in) input.type = INPUT_MOUSE;
+  in[0].mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  in[0].mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   in[1].mi.dwFlags = down;
   in[2].mi.dwFlags = up;
   SendInput(3, in, sizeof(INPUT));

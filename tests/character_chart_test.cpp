@@ -33,10 +33,11 @@ std::string ClipboardText() {
 void Click(HWND window, int x, int y, DWORD down, DWORD up) {
   POINT at = {x, y};
   ClientToScreen(window, &at);
-  INPUT in[3] = {{INPUT_MOUSE}, {INPUT_MOUSE}, {INPUT_MOUSE}};
-  in[0].mi = {MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1,
-              MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1, 0,
-              MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE};
+  INPUT in[3] = {};
+  for (INPUT& input : in) input.type = INPUT_MOUSE;
+  in[0].mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  in[0].mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   in[1].mi.dwFlags = down;
   in[2].mi.dwFlags = up;
   SendInput(3, in, sizeof(INPUT));
@@ -104,8 +105,10 @@ TEST_F(CharacterChart, ClicksShowTheCodeOrCopyTheCharacter) {
     ReleaseDC(chart, dc);
   }
   // Right: code 65, code 0 (an empty text), and the grid's exclusive right and bottom edges.
-  const struct { int x, y; const char* text; } clicks[] = {
-      {150, 40, "A"}, {20, 20, ""}, {495, 40, "<none>"}, {150, 271, "<none>"}};
+  const struct {
+    int x, y;
+    const char* text;
+  } clicks[] = {{150, 40, "A"}, {20, 20, ""}, {495, 40, "<none>"}, {150, 271, "<none>"}};
   for (const auto& click : clicks) {
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
     Click(chart, click.x, click.y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
@@ -121,7 +124,11 @@ TEST_F(CharacterChart, EveryClipboardFailureIsReported) {
   const auto noLock = [](HGLOBAL) -> LPVOID { return SetLastError(8), nullptr; };
   const auto noEmpty = []() -> BOOL { return SetLastError(5), FALSE; };
   const auto noSet = [](UINT, HANDLE) -> HANDLE { return SetLastError(5), nullptr; };
-  const struct { ChartClipboardCalls calls; UINT id; int code; } failures[] = {
+  const struct {
+    ChartClipboardCalls calls;
+    UINT id;
+    int code;
+  } failures[] = {
       {{GlobalAlloc, GlobalLock, OpenClipboard, EmptyClipboard, SetClipboardData}, 60045, 5},
       {{noMemory, GlobalLock, OpenClipboard, EmptyClipboard, SetClipboardData}, 60048, 8},
       {{GlobalAlloc, noLock, OpenClipboard, EmptyClipboard, SetClipboardData}, 60049, 8},

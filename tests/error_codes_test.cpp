@@ -25,7 +25,10 @@ TEST_F(ErrorCodes, ListsEveryCodeWithAMessageAndKeepsItsPlace) {
                                code, 0x400, text, sizeof text - 1, nullptr) > 0;
   }
   // A far-off record of size 0 x 0 opens at the screen's edge at the default size.
-  const struct { PlacementRecord place; RECT expected; } openings[] = {
+  const struct {
+    PlacementRecord place;
+    RECT expected;
+  } openings[] = {
       {{20, 10, 300, 400, 1}, {10, 20, 410, 320}},
       {{100000, -100000, 0, 0, 0}, {0, ScreenRect.bottom - 70, 350, ScreenRect.bottom + 130}}};
   for (const auto& opening : openings) {
@@ -68,8 +71,10 @@ TEST_F(ErrorCodes, ListFillsTheWindowAndTopmostFollowsTheFrame) {
   Command(IDM_ERRORCODES);
   HWND window = ErrorCodesWindow(), list = ErrorCodesList();
   ASSERT_NE(list, nullptr);
-  const struct { int show; bool fills; } states[] = {
-      {SW_MINIMIZE, false}, {SW_RESTORE, true}, {SW_MAXIMIZE, true}, {SW_RESTORE, true}};
+  const struct {
+    int show;
+    bool fills;
+  } states[] = {{SW_MINIMIZE, false}, {SW_RESTORE, true}, {SW_MAXIMIZE, true}, {SW_RESTORE, true}};
   for (const auto& state : states) {
     RECT before, client, after;
     GetWindowRect(list, &before);
@@ -77,7 +82,8 @@ TEST_F(ErrorCodes, ListFillsTheWindowAndTopmostFollowsTheFrame) {
     PumpMessages();
     GetClientRect(window, &client);
     GetWindowRect(list, &after);
-    const RECT expected = state.fills ? client : RECT{0, 0, before.right - before.left, before.bottom - before.top};
+    const RECT expected =
+        state.fills ? client : RECT{0, 0, before.right - before.left, before.bottom - before.top};
     EXPECT_EQ(after.right - after.left, expected.right) << state.show;
     EXPECT_EQ(after.bottom - after.top, expected.bottom) << state.show;
   }

@@ -180,13 +180,14 @@ TEST_F(FrameTest, ExitAndCtrlQEndTheMessageLoop) {
 }
 
 TEST_F(FrameTest, AFailedClassRegistrationShowsItsMessage) {
-  // The classes are registered already, so a second registration fails as a broken one would.
+  // The classes are registered already, so a second registration fails as a broken one would;
+  // the splash box's comes first.
   DialogAnswerer answerer;
   answerer.PressButton(IDOK);
   EXPECT_EQ(InitApplication(AppOptions), 0);
   EXPECT_EQ(answerer.Last().title, "Error");
   EXPECT_EQ(answerer.Last().ControlText(101),
-            "\rError detected creating NorvelAppClass window class\r\rCode 1410");
+            "\rError detected creating SplashBox window class\r\rCode 1410");
 }
 
 }  // namespace

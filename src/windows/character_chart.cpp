@@ -190,10 +190,9 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
   chart.placement = static_cast<PlacementRecord*>(create->lpCreateParams);
   RECT client;
   GetClientRect(window, &client);
-  HWND hint = CreateWindowExA(0, "Static", kHint, WS_CHILD | WS_VISIBLE | SS_CENTER, 0,
-                              client.bottom - 20, client.right, 17, window,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), AppInstance,
-                              nullptr);
+  HWND hint = CreateWindowExA(
+      0, "Static", kHint, WS_CHILD | WS_VISIBLE | SS_CENTER, 0, client.bottom - 20, client.right,
+      17, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), AppInstance, nullptr);
   if (hint) SendMessageA(hint, WM_SETFONT, reinterpret_cast<WPARAM>(StockFont()), FALSE);
   return 0;
 }
@@ -213,8 +212,7 @@ LRESULT CALLBACK ChartWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
                         static_cast<short>(HIWORD(lParam)));
       return 0;
     case WM_RBUTTONDOWN:
-      CopyCharacter(window, static_cast<short>(LOWORD(lParam)),
-                    static_cast<short>(HIWORD(lParam)));
+      CopyCharacter(window, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);
@@ -243,10 +241,10 @@ int OpenCharacterChart(PlacementRecord* placement, const char* faceName, int use
     return 1;
   }
   const POINT origin = PlacementOrigin(*placement);
-  HWND window = CreateWindowExA(placement->Show ? WS_EX_TOPMOST : 0, kChartClass, kChartTitle,
-                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                origin.x, origin.y, kChartWidth, kChartHeight, nullptr, nullptr,
-                                AppInstance, placement);
+  HWND window =
+      CreateWindowExA(placement->Show ? WS_EX_TOPMOST : 0, kChartClass, kChartTitle,
+                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, origin.x, origin.y,
+                      kChartWidth, kChartHeight, nullptr, nullptr, AppInstance, placement);
   if (!window) {
     const DWORD error = GetLastError();
     chart = ChartState();

@@ -46,12 +46,12 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
   errors.window = window;
   errors.loading = true;
   errors.placement = static_cast<PlacementRecord*>(create->lpCreateParams);
-  errors.list = CreateWindowExA(
-      0, "ListBox", nullptr,
-      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | LBS_HASSTRINGS | LBS_USETABSTOPS |
-          LBS_NOINTEGRALHEIGHT,
-      0, 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), AppInstance,
-      nullptr);
+  errors.list =
+      CreateWindowExA(0, "ListBox", nullptr,
+                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | LBS_HASSTRINGS |
+                          LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
+                      0, 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
+                      AppInstance, nullptr);
   if (!errors.list) return -1;
   SendMessageA(errors.list, WM_SETFONT, reinterpret_cast<WPARAM>(StockFont()), FALSE);
   int tabStops[2] = {25, 60};
@@ -172,11 +172,10 @@ int OpenErrorCodes(PlacementRecord* placement) {
   const POINT origin = PlacementOrigin(*placement);
   // A record without a usable size (never stored, or damaged) opens at the default size.
   const bool sized = placement->Width > 0 && placement->Height > 0;
-  HWND window = CreateWindowExA(WS_EX_CLIENTEDGE | (placement->Show ? WS_EX_TOPMOST : 0),
-                                kErrorsClass, kErrorsTitle, WS_OVERLAPPEDWINDOW, origin.x,
-                                origin.y, sized ? placement->Width : kDefaultWidth,
-                                sized ? placement->Height : kDefaultHeight, nullptr, nullptr,
-                                AppInstance, placement);
+  HWND window = CreateWindowExA(
+      WS_EX_CLIENTEDGE | (placement->Show ? WS_EX_TOPMOST : 0), kErrorsClass, kErrorsTitle,
+      WS_OVERLAPPEDWINDOW, origin.x, origin.y, sized ? placement->Width : kDefaultWidth,
+      sized ? placement->Height : kDefaultHeight, nullptr, nullptr, AppInstance, placement);
   if (!window) {
     const DWORD error = GetLastError();
     errors = ErrorsState();

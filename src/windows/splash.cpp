@@ -17,10 +17,10 @@ constexpr COLORREF kOwnerBackground = RGB(192, 192, 192);
 constexpr RECT kOwnerLine = {168, 133, 398, 149};  // the licence lines of the picture
 
 struct SplashState {
-  RECT picture = {};      // the picture's size, taken at registration
-  RECT client = {};       // the window's client rectangle
+  RECT picture = {};         // the picture's size, taken at registration
+  RECT client = {};          // the window's client rectangle
   bool startupMark = false;  // the start-up splash: keys and clicks leave it alone
-  DWORD option = 1;       // AppOptions.Splash as start-up read it
+  DWORD option = 1;          // AppOptions.Splash as start-up read it
 };
 SplashState splash;
 
@@ -116,9 +116,9 @@ int ShowSplash() {
     SetFocus(SplashWindow);
     return 1;
   }
-  HWND window = CreateWindowExA(WS_EX_TOPMOST, MAKEINTATOM(kSplashAtom), kSplashTitle,
-                                WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
-                                AppInstance, nullptr);
+  HWND window =
+      CreateWindowExA(WS_EX_TOPMOST, MAKEINTATOM(kSplashAtom), kSplashTitle, WS_POPUP | WS_VISIBLE,
+                      x, y, width, height, nullptr, nullptr, AppInstance, nullptr);
   if (!window) return ShowError(60004, kSplashTitle, static_cast<int>(GetLastError()));
   SplashWindow = window;
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(StockFont()), FALSE);

@@ -18,7 +18,10 @@ TEST(ChartGeometry, PointsCellsBoxesAndTexts) {
   const int points[][3] = {{15, 15, 0},   {44, 30, 0},   {45, 31, 17},   {494, 270, 255},
                            {14, 100, -1}, {100, 14, -1}, {495, 100, -1}, {100, 271, -1}};
   for (const auto& p : points) EXPECT_EQ(ChartCodeAt(p[0], p[1]), p[2]) << p[0] << "," << p[1];
-  const struct { int code; const char *cell, *text, *info, *lines; } cells[] = {
+  const struct {
+    int code;
+    const char *cell, *text, *info, *lines;
+  } cells[] = {
       {65, "135,31,165,47", "136,32,165,47", "168,16,248,68",
        " Hex: x41| Dec: 65| Oct:  101| Bin:  01000001"},
       {0, "15,15,45,31", "16,16,45,31", "48,0,128,52",

@@ -23,7 +23,10 @@ class FrameFixture : public ::testing::Test {
     InitGlobals(GetModuleHandleA(nullptr));
     // Every test starts from a first run, whatever an earlier one stored.
     RegDeleteTreeA(HKEY_CURRENT_USER, kProductKey);
+    PrepareStore();
     ASSERT_TRUE(InitApplication(AppOptions));
+    // A first run shows the start-up splash, topmost over everything the test looks at.
+    if (!keepStartupSplash_) CloseSplash();
     LoadOptions(AppOptions, OptionRecords);
     AppOptions.NewDoc = 0;  // documents are the business of their own tests
   }
@@ -63,4 +66,8 @@ class FrameFixture : public ::testing::Test {
 
   HWND frame_ = nullptr;
   std::vector<UINT>& beeps_ = beepLog;
+
+ protected:
+  virtual void PrepareStore() {}  // stored values a test starts from, before start-up reads them
+  bool keepStartupSplash_ = false;
 };

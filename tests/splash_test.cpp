@@ -15,9 +15,13 @@ namespace {
 
 using Splash = FrameFixture;
 struct SplashAtStartup : FrameFixture {
-  void SetUp() override {
-    AppOptions.Splash = 1;
-    FrameFixture::SetUp();
+  SplashAtStartup() { keepStartupSplash_ = true; }  // a first run: the stored Splash is on
+};
+struct SplashOffAtStartup : SplashAtStartup {
+  void PrepareStore() override {
+    const DWORD off = 0;
+    RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Options").c_str(), "Splash",
+                    REG_DWORD, &off, sizeof off);
   }
 };
 
@@ -34,8 +38,8 @@ TEST_F(SplashAtStartup, ShowsThePictureAndIgnoresClicksAndKeys) {
   EXPECT_TRUE(IsWindow(splash));
 }
 
-TEST_F(Splash, OffAtStartupButTheAboutBoxClosesOnInputOrADialog) {
-  EXPECT_EQ(SplashWindow, nullptr);  // the fixture starts with Splash off
+TEST_F(SplashOffAtStartup, NothingShowsButTheAboutBoxClosesOnInputOrADialog) {
+  EXPECT_EQ(SplashWindow, nullptr);
   ASSERT_NE(StartFrame(), nullptr);
   const std::function<void(HWND)> closers[] = {
       [](HWND s) { SendMessageA(s, WM_LBUTTONDOWN, MK_LBUTTON, 0); },

@@ -88,12 +88,12 @@ TEST_F(SettingsStoreTest, EveryStoredValueComesBackFromALoadAndASave) {
     saved.erase("Application");
     EXPECT_EQ(ToText(saved), ToText(changed));
 
-    // A macro of several lines, with blanks and quotes at its ends, survives an INI line too.
-    const char* macro = " \"two\r\n\tlines\\text: ' ";
-    lstrcpynA(AppOptions.Macros[0].Text, macro, kMacroTextCapacity);
+    // Macros of several lines, or with blanks and quotes at their ends, survive an INI line too.
+    const char* macros[] = {"two\r\n\tlines", " \"quoted\\text: 'x"};
+    for (int i = 0; i < 2; ++i) lstrcpynA(AppOptions.Macros[i].Text, macros[i], kMacroTextCapacity);
     SaveOptions(AppOptions, OptionRecords);
     LoadOptions(AppOptions, OptionRecords);
-    EXPECT_STREQ(AppOptions.Macros[0].Text, macro);
+    for (int i = 0; i < 2; ++i) EXPECT_STREQ(AppOptions.Macros[i].Text, macros[i]);
   }
   ClearStore();
 }
@@ -128,9 +128,11 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
       {"flag 5", [] { PutNumber("Options", "Backup", 5); },
        [&] {
          load();
-         SaveOptions(AppOptions, OptionRecords);
-         return std::to_string(AppOptions.Backup) +
-                std::to_string(ReadNumber("Options", "Backup", 9));
+         WriteFlag("Options", "Backup", 5);
+         DWORD stored = 0, size = sizeof stored;
+         RegGetValueA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Options").c_str(), "Backup",
+                      RRF_RT_REG_DWORD, nullptr, &stored, &size);
+         return std::to_string(AppOptions.Backup) + std::to_string(stored);
        },
        "11"},
       {"placements off screen",

@@ -88,12 +88,12 @@ TEST_F(SettingsStoreTest, EveryStoredValueComesBackFromALoadAndASave) {
     saved.erase("Application");
     EXPECT_EQ(ToText(saved), ToText(changed));
 
-    // A macro of several lines, with blanks and quotes at its ends, survives an INI line too.
-    const char* macro = " \"two\r\n\tlines\\text: ' ";
-    lstrcpynA(AppOptions.Macros[0].Text, macro, kMacroTextCapacity);
+    // Macros of several lines, or with blanks and quotes at their ends, survive an INI line too.
+    const char* macros[] = {"two\r\n\tlines", " \"quoted\\text: 'x"};
+    for (int i = 0; i < 2; ++i) lstrcpynA(AppOptions.Macros[i].Text, macros[i], kMacroTextCapacity);
     SaveOptions(AppOptions, OptionRecords);
     LoadOptions(AppOptions, OptionRecords);
-    EXPECT_STREQ(AppOptions.Macros[0].Text, macro);
+    for (int i = 0; i < 2; ++i) EXPECT_STREQ(AppOptions.Macros[i].Text, macros[i]);
   }
   ClearStore();
 }
@@ -128,9 +128,11 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
       {"flag 5", [] { PutNumber("Options", "Backup", 5); },
        [&] {
          load();
-         SaveOptions(AppOptions, OptionRecords);
-         return std::to_string(AppOptions.Backup) +
-                std::to_string(ReadNumber("Options", "Backup", 9));
+         WriteFlag("Options", "Backup", 5);
+         DWORD stored = 0, size = sizeof stored;
+         RegGetValueA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Options").c_str(), "Backup",
+                      RRF_RT_REG_DWORD, nullptr, &stored, &size);
+         return std::to_string(AppOptions.Backup) + std::to_string(stored);
        },
        "11"},
       {"placements off screen",
@@ -214,21 +216,14 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
   ClearStore();
 }
 
-// The fixture's load ran without a product key: a first run.
+// The fixture's load ran without a product key: a first run. (The stored defaults are checked
+// from outside by the process tests.)
 TEST_F(SettingsStoreTest, AFirstRunFillsInItsDefaultsAndTheMachineWideEntries) {
   EXPECT_TRUE(ProductKeyExists());
   const LONG width = ScreenRect.right, height = ScreenRect.bottom;
   const PlacementRecord& frame = AppOptions.Window;
   EXPECT_EQ(std::vector<LONG>({frame.Top, frame.Left, frame.Height, frame.Width}),
             std::vector<LONG>({(height - 400) / 2, (width - 640) / 2, 400, 640}));
-  EXPECT_EQ(AppOptions.Options.Top, (height - 375) / 2);
-  EXPECT_EQ(AppOptions.Options.Left, (width - 500) / 2);
-  char windows[MAX_PATH];
-  GetWindowsDirectoryA(windows, sizeof windows);
-  CharLowerA(windows);
-  EXPECT_STREQ(AppOptions.SysEditFiles[0], "c:\\config.sys");
-  EXPECT_STREQ(AppOptions.SysEditFiles[1], "c:\\autoexec.bat");
-  EXPECT_EQ(std::string(AppOptions.SysEditFiles[8]), std::string(windows) + "\\win.ini");
   const struct {
     const char* folder;
     int index;
@@ -265,7 +260,7 @@ TEST_F(SettingsStoreTest, AFirstRunFillsInItsDefaultsAndTheMachineWideEntries) {
 }
 
 // [Portable] Enabled=1 beside the program: no product key, nothing machine-wide, first-run
-// defaults, and the toolbar layout kept in the INI file.
+// defaults, and the toolbar layouts kept in the INI file.
 TEST_F(SettingsStoreTest, APortableCopyKeepsEverythingInItsIniFile) {
   const struct {
     const char* ini;
@@ -295,12 +290,7 @@ TEST_F(SettingsStoreTest, APortableCopyKeepsEverythingInItsIniFile) {
   char status[64] = "";
   SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
   EXPECT_STREQ(status, "Options saved");
-  DestroyWindow(frame_);
-  PumpMessages();
-  ASSERT_NE(StartFrame(), nullptr);
-  EXPECT_EQ(SendMessageA(ToolbarWindow, TB_BUTTONCOUNT, 0, 0), 34);
-  EXPECT_EQ(SendMessageA(ToolbarWindow, TB_COMMANDTOINDEX, IDM_NEW, 0), -1);
-
+  EXPECT_EQ(ReadIniFile(IniPath)["DeskTop\\Window\\ToolBar"].size(), 2u);  // both layouts
   EXPECT_FALSE(ReadRegistryTree(HKEY_CURRENT_USER, kProductKey).size());
   EXPECT_EQ(MachineText(appPath, nullptr), "<missing>");
   char entry[16] = "";

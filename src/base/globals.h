@@ -22,7 +22,7 @@ extern RECT ScreenRect;              // the desktop's client rectangle, taken on
 extern char IniPath[256];            // the program's path, lower-cased, with ".ini"
 extern char HelpPath[256];           // ... and with ".hlp"
 extern char ProgramPath[256];        // the program's path, lower-cased
-extern char ProductKeyPath[256];     // the registry key of all settings, below HKEY_CURRENT_USER
+extern char ProductKeyPath[256];     // the key of all settings below HKEY_CURRENT_USER; "": INI file
 extern unsigned UntitledCounter;     // numbers untitled documents New1, New2, ...
 extern DWORD ToolbarStyle;           // window styles of the toolbar and status bar
 extern DWORD StatusBarStyle;

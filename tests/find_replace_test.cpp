@@ -108,7 +108,7 @@ TEST_F(FindTest, ReplaceDialogStandsWhereLeftAndItsButtonsActOnTheActiveDocument
   GetWindowRect(FindReplaceDialog, &rect);
   EXPECT_EQ(std::make_pair(44L, 33L), std::make_pair(rect.left, rect.top));
   EXPECT_TRUE(SendDlgItemMessageA(FindReplaceDialog, 2300, STM_GETICON, 0, 0));
-  EXPECT_EQ(" Find", Title(FindReplaceDialog));
+  EXPECT_EQ(" Find | Find 'ab'", Title(FindReplaceDialog) + " | " + StatusText(0));
 }
 
 TEST_F(FindTest, ReplaceAllInOnePassEqualsTheHitByHitLoop) {
@@ -208,6 +208,14 @@ TEST_F(FindTest, SortSelectionAsksThenReplacesTheLinesAsOneStep) {
     EXPECT_EQ(c.text, Text(document));
   }
   EXPECT_EQ(storedLeft, AppOptions.Sort.Left);
+  Load(document, "b\r\na\r\n", 0, 6);
+  FailNextGlobalAllocations(1);
+  answerer_.PressButton(IDOK);
+  beeps_.clear();
+  Command(IDM_SORT);
+  EXPECT_EQ("\rCannot allocate memory for text buffer\r\rSize: 7 bytes requested",
+            answerer_.Last().ControlText(101));
+  EXPECT_EQ("b\r\na\r\n [0,6] - 1", Seen(document, beeps_.size()));
 }
 
 TEST_F(FindTest, SortOfLineViewsEqualsTheLineByLineSort) {

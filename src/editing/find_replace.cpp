@@ -147,6 +147,7 @@ int OpenFindDialog(HWND frame, int replace, AppOptionsRecord& options) {
 }
 
 LRESULT OnFindReplaceMessage(HWND document, FINDREPLACEA* request, AppOptionsRecord& options) {
+  if (!request) return 0;
   if (request->Flags & FR_DIALOGTERM) {
     FindReplaceDialog = nullptr;
     return 0;

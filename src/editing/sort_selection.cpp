@@ -160,6 +160,8 @@ int SortSelection(HWND document, AppOptionsRecord& options) {
     joined += view[i].length;
   }
   *joined = '\0';
+  // Exactly the lines: a selection of everything also holds the closing paragraph mark.
+  SetEditSelection(edit, start, end);
   ReplaceEditSelection(edit, selected.data());
   SetEditSelection(edit, start, end);
   UpdateLineIndicator(edit);

@@ -122,8 +122,8 @@ int main(int argc, char** argv) {
   for (int round = 0; round < rounds; ++round) {
     baseline.push_back(DrawWithoutControl(lines));
     engine.push_back(PrintThroughEngine(document));
-    std::printf("round %d: engine %.2f s, without the control %.2f s\n", round + 1,
-                engine.back(), baseline.back());
+    std::printf("round %d: engine %.2f s, without the control %.2f s\n", round + 1, engine.back(),
+                baseline.back());
   }
   std::sort(engine.begin(), engine.end());
   std::sort(baseline.begin(), baseline.end());

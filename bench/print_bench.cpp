@@ -6,6 +6,7 @@
 // Run by hand under Wine with a display, in a prefix that has the printer (./run adds it):
 //   wine print_bench.exe [lines [rounds [wrap]]]     (default 100000 lines, 1 round, no wrap)
 #include <windows.h>
+#include <winspool.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -54,7 +55,9 @@ double DrawWithoutControl(const std::vector<std::string>& lines) {
   const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   const int top = dpiY / 2, left = dpiX / 2, right = width - dpiX / 2;
   const int perPage = (height - dpiY) / lineHeight;
-  DOCINFOA info = {sizeof info, "baseline"};
+  DOCINFOA info = {};
+  info.cbSize = sizeof info;
+  info.lpszDocName = "baseline";
   StartDocA(dc, &info);
   for (size_t first = 0, page = 1; first < lines.size(); first += perPage, ++page) {
     StartPage(dc);
@@ -122,8 +125,8 @@ int main(int argc, char** argv) {
   for (int round = 0; round < rounds; ++round) {
     baseline.push_back(DrawWithoutControl(lines));
     engine.push_back(PrintThroughEngine(document));
-    std::printf("round %d: engine %.2f s, without the control %.2f s\n", round + 1,
-                engine.back(), baseline.back());
+    std::printf("round %d: engine %.2f s, without the control %.2f s\n", round + 1, engine.back(),
+                baseline.back());
   }
   std::sort(engine.begin(), engine.end());
   std::sort(baseline.begin(), baseline.end());

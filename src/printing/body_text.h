@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-constexpr int kLineFetchCapacity = 1024;                    // one fetched line: 1023 characters
+constexpr int kLineFetchCapacity = 1024;                   // one fetched line: 1023 characters
 constexpr int kBodyLineCapacity = 2 * kLineFetchCapacity;  // room for every "&" doubled
 
 // Fills `starts` with the offset of each line of `text`: the first at 0, then one after each

@@ -1,6 +1,6 @@
 // The calls that make a print job (the printer font, the start and end of the job and of each
-// page) go through here, so that a test can make any of them fail, or watch the pages of a job drawn into a
-// metafile, and check what the user is told.
+// page) go through here, so that a test can make any of them fail, or watch the pages of a job
+// drawn into a metafile, and check what the user is told.
 #pragma once
 #include <windows.h>
 

@@ -31,8 +31,8 @@ const char* FileNamePart(const char* title) {
 
 }  // namespace
 
-const char* ExpandPageMacros(char (&out)[kPageTextCapacity], const char* pattern,
-                             const char* title, int page, const PageStamps& stamps) {
+const char* ExpandPageMacros(char (&out)[kPageTextCapacity], const char* pattern, const char* title,
+                             int page, const PageStamps& stamps) {
   Appender result(out);
   for (const char* p = pattern; *p; ++p) {
     if (*p != '$') {
@@ -43,18 +43,29 @@ const char* ExpandPageMacros(char (&out)[kPageTextCapacity], const char* pattern
     if (!macro) break;  // a final "$" stands for nothing
     char number[16];
     switch (macro) {
-      case 'D': result.Add(stamps.longDate); break;
-      case 'd': result.Add(stamps.shortDate); break;
+      case 'D':
+        result.Add(stamps.longDate);
+        break;
+      case 'd':
+        result.Add(stamps.shortDate);
+        break;
       case 'T':
-      case 't': result.Add(stamps.time); break;
+      case 't':
+        result.Add(stamps.time);
+        break;
       case 'P':
       case 'p':
         std::snprintf(number, sizeof number, "%d", page);
         result.Add(number);
         break;
-      case 'F': result.Add(title); break;
-      case 'f': result.Add(FileNamePart(title)); break;
-      default: result.Add(macro);
+      case 'F':
+        result.Add(title);
+        break;
+      case 'f':
+        result.Add(FileNamePart(title));
+        break;
+      default:
+        result.Add(macro);
     }
   }
   return out;

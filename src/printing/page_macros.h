@@ -15,5 +15,5 @@ struct PageStamps {
 // "$P"/"$p" (page number), "$F" (the whole title) and "$f" (the title behind its last "\",
 // empty without one). "$" before any other character gives that character; a final "$" gives
 // nothing. The result is cut at 1023 characters. Returns `out`.
-const char* ExpandPageMacros(char (&out)[kPageTextCapacity], const char* pattern,
-                             const char* title, int page, const PageStamps& stamps);
+const char* ExpandPageMacros(char (&out)[kPageTextCapacity], const char* pattern, const char* title,
+                             int page, const PageStamps& stamps);

@@ -29,9 +29,8 @@ int PrintDocument(HWND document, AppOptionsRecord& options) {
     DcOwner printer(PrintDialogRecord.hDC);
     PrintDialogRecord.hDC = nullptr;
     UpdateWindow(document);
-    printed = PrintToDevice(printer.get(), document, title, documentName,
-                            PrintDialogRecord.nCopies, options.PageSetup,
-                            OptionRecords.PrinterFontRecord.Font);
+    printed = PrintToDevice(printer.get(), document, title, documentName, PrintDialogRecord.nCopies,
+                            options.PageSetup, OptionRecords.PrinterFontRecord.Font);
   }
   SetStatus(printed ? 60082 : 60083, title);
   return printed;

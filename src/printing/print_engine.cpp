@@ -23,12 +23,8 @@ int MarginPixels(LONG thousandths, int pixelsPerInch) {
 // A header or footer: its template expanded and drawn as one line in `band`. Unlike body lines,
 // "&&" prints one "&" and a single "&" underlines the next character.
 void DrawPageLine(PrintJob& job, const char* pattern, int centred, RECT band, int page) {
-  char date[kStampCapacity], shortDate[kStampCapacity], time[kStampCapacity];
-  FormatDateText(nullptr, 1, date);
-  FormatDateText(nullptr, 0, shortDate);
-  FormatTimeText(nullptr, time);
   char text[kPageTextCapacity];
-  ExpandPageMacros(text, pattern, job.title, page, {date, shortDate, time});
+  ExpandPageMacros(text, pattern, job.title, page, {job.longDate, job.shortDate, job.time});
   SelectedObject font(job.dc, job.font.get());
   DrawTextA(job.dc, text, -1, &band, DT_SINGLELINE | (centred ? DT_CENTER : DT_LEFT));
 }
@@ -163,6 +159,11 @@ int PrintToDevice(HDC dc, HWND document, const char* title, const char* document
   job.pageHeight = GetDeviceCaps(dc, VERTRES);
   job.pixelsX = GetDeviceCaps(dc, LOGPIXELSX);
   job.pixelsY = GetDeviceCaps(dc, LOGPIXELSY);
+  // One reading of the clock and the regional settings for the whole job: every page shows the
+  // same date and time, and no page pays for reading them again.
+  FormatDateText(nullptr, 1, job.longDate);
+  FormatDateText(nullptr, 0, job.shortDate);
+  FormatTimeText(nullptr, job.time);
   if (!PreparePrintMetrics(job, printerFont)) return 0;
   SetStatus(60080, title);
 

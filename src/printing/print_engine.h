@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/owned_handle.h"
+#include "editing/date_time_text.h"
 #include "printing/body_text.h"
 #include "settings/options.h"
 #include "ui/global_block.h"
@@ -43,6 +44,7 @@ struct PrintJob {
   RECT body = {};
   int linesPerPage = 0;
   BodyLines lines;
+  char longDate[kStampCapacity] = "", shortDate[kStampCapacity] = "", time[kStampCapacity] = "";
 };
 
 // The printer font from `printerFont` (its height in points), the line height, the body

@@ -23,22 +23,9 @@
 #include "settings/options.h"
 #include "ui/global_block.h"
 
+#include "bench_support.h"
+
 namespace {
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void PumpAll() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
 
 // Lines of 99 characters, with an OEM letter (0x82, an e with acute accent) every 10 bytes.
 std::string MakeFile(size_t size) {
@@ -53,14 +40,6 @@ std::string MakeFile(size_t size) {
   WriteFileBytes(file, bytes.data(), static_cast<DWORD>(bytes.size()));
   CloseFile(file);
   return path;
-}
-
-template <typename Action>
-double Timed(Action action) {
-  const double start = Now();
-  action();
-  PumpAll();
-  return Now() - start;
 }
 
 double Median(std::vector<double> values) {

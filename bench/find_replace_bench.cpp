@@ -27,42 +27,9 @@
 #include "settings/options.h"
 #include "ui/global_block.h"
 
+#include "bench_support.h"
+
 namespace {
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void PumpAll() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
-template <typename Action>
-double Timed(Action action) {
-  const double start = Now();
-  action();
-  PumpAll();
-  return Now() - start;
-}
-
-std::string WriteBenchFile(const char* tag, const std::string& bytes) {
-  char folder[MAX_PATH];
-  GetTempPathA(sizeof folder, folder);
-  const std::string path = std::string(folder) + "norvel-" + tag + ".txt";
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  return path;
-}
 
 void Close(HWND document) {
   SetDocWord(document, kModifiedWord, 0);

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "bench_files.h"
+#include "bench_support.h"
 #include "base/file_io.h"
 #include "files/line_format.h"
 #include "ui/global_block.h"

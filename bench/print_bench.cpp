@@ -23,14 +23,9 @@
 #include "printing/print_engine.h"
 #include "settings/options.h"
 
-namespace {
+#include "bench_support.h"
 
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+namespace {
 
 HDC PrinterDc() {
   char name[256];

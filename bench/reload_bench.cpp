@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "bench_files.h"
+#include "bench_support.h"
 #include "app/startup.h"
 #include "base/globals.h"
 #include "docset/create_document.h"
@@ -25,29 +25,6 @@
 #include "ui/global_block.h"
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void PumpAll() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
-template <typename Action>
-double Timed(Action action) {
-  const double start = Now();
-  action();
-  PumpAll();
-  return Now() - start;
-}
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());

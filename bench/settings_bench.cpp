@@ -13,14 +13,9 @@
 #include "settings/registrations.h"
 #include "settings/settings_store.h"
 
-namespace {
+#include "bench_support.h"
 
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+namespace {
 
 template <typename Step>
 double Milliseconds(Step step) {

@@ -162,3 +162,44 @@ TEST_F(Splash, EveryFailingStepSaysWhichAndWhy) {
 }
 
 }  // namespace
+
+namespace {
+
+// The three windows when the system will not make them: a class registered twice is refused
+// with 60003, a window of a class that is gone with 60004, and nothing is left open.
+TEST_F(Splash, WindowsTheSystemWillNotMakeSaySo) {
+  ASSERT_NE(StartFrame(), nullptr);
+  const struct {
+    int (*registerClass)();
+    const char* className;
+    UINT command;
+    const char* title;
+  } rows[] = {{RegisterCharacterChartClass, "TableWindowClass", IDM_ASCIICHART,
+               "ASCII | ANSI Character Chart"},
+              {RegisterErrorCodesClass, "MSErrorsClass", IDM_ERRORCODES,
+               "MS Windows 95/NT Error Codes"},
+              {nullptr, reinterpret_cast<const char*>(MAKEINTATOM(500)), IDM_ABOUT, "Splash"}};
+  const auto said = [](const DialogAnswerer& answerer) {
+    std::string text = answerer.Last().ControlText(101);
+    return text.substr(0, text.rfind("Code ") + 5);  // the system's code varies
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.title);
+    DialogAnswerer answerer;
+    answerer.PressButton(IDOK);
+    if (row.registerClass) {  // already registered at start-up
+      answerer.PressButton(IDOK);
+      EXPECT_EQ(row.registerClass(), 0);
+      EXPECT_EQ(said(answerer), std::string("\rError detected creating ") + row.className +
+                                    " window class\r\rCode ");
+    }
+    ASSERT_TRUE(UnregisterClassA(row.className, GetModuleHandleA(nullptr)));
+    Command(row.command);
+    EXPECT_EQ(said(answerer),
+              std::string("\rError detected opening the ") + row.title + " window\r\rCode ");
+    EXPECT_EQ(FindWindowA(row.className, nullptr), nullptr);
+    EXPECT_EQ(SplashWindow, nullptr);
+  }
+}
+
+}  // namespace

@@ -11,6 +11,7 @@
 #include "ui/font_style.h"
 #include "ui/message_dialogs.h"
 #include "ui/strings.h"
+#include "ui/window_class.h"
 #include "windows/cell_text.h"
 #include "windows/chart_geometry.h"
 #include "windows/wait_for_input.h"
@@ -222,16 +223,8 @@ LRESULT CALLBACK ChartWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 int RegisterCharacterChartClass() {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = ChartWindowProc;
-  windowClass.hInstance = AppInstance;
-  windowClass.hIcon = LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_CHART));
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kChartClass;
-  if (RegisterClassExA(&windowClass)) return 1;
-  return ShowError(60003, kChartClass, static_cast<int>(GetLastError()));
+  return RegisterPlainWindowClass(AppInstance, kChartClass, kChartClass, ChartWindowProc, 0,
+                                  IDI_CHART);
 }
 
 int OpenCharacterChart(PlacementRecord* placement, const char* faceName, int useFont) {

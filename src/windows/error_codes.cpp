@@ -8,6 +8,7 @@
 #include "settings/placement.h"
 #include "ui/center_window.h"
 #include "ui/message_dialogs.h"
+#include "ui/window_class.h"
 #include "windows/error_line.h"
 
 namespace {
@@ -116,17 +117,8 @@ LRESULT CALLBACK ErrorsWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 int RegisterErrorCodesClass() {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = ErrorsWindowProc;
-  windowClass.hInstance = AppInstance;
-  windowClass.hIcon = LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_ERRORS));
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kErrorsClass;
-  if (RegisterClassExA(&windowClass)) return 1;
-  return ShowError(60003, kErrorsClass, static_cast<int>(GetLastError()));
+  return RegisterPlainWindowClass(AppInstance, kErrorsClass, kErrorsClass, ErrorsWindowProc,
+                                  CS_HREDRAW | CS_VREDRAW, IDI_ERRORS);
 }
 
 char* LookUpSystemMessage(char (&buffer)[256], DWORD code) {

@@ -4,6 +4,7 @@
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
+#include "ui/window_class.h"
 #include "windows/cell_text.h"
 #include "windows/picture.h"
 #include "windows/registered_user.h"
@@ -83,16 +84,9 @@ LRESULT CALLBACK SplashWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 int RegisterSplash(HINSTANCE instance, DWORD splashOption) {
   if (!PicSize(IDB_SPLASH, &splash.picture)) return 0;
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = SplashWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_LARGE));
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = MAKEINTATOM(kSplashAtom);
-  if (!RegisterClassExA(&windowClass)) {
-    return ShowError(60003, kSplashClassName, static_cast<int>(GetLastError()));
+  if (!RegisterPlainWindowClass(instance, MAKEINTATOM(kSplashAtom), kSplashClassName,
+                                SplashWindowProc, 0, IDI_APPLICATION_LARGE)) {
+    return 0;
   }
   splash.option = splashOption;
   splash.startupMark = true;

@@ -39,6 +39,11 @@ printf '%s\r\n' "Today" "- answer the mail from the printer shop" "- back up the
 printf '%s\n' "[Display]" "Font=Courier New" "WordWrap=0" "" "[Files]" "Backup=1" "Recent=9" \
   >"$notes/settings.ini"
 
+# A registered owner and organisation for the About box.
+key='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
+wine reg add "$key" /v RegisteredOwner /t REG_SZ /d "Ada Example" /f >/dev/null 2>&1
+wine reg add "$key" /v RegisteredOrganization /t REG_SZ /d "Example Engineering Ltd." /f >/dev/null 2>&1
+
 wine build/norvel.exe 'C:\notes\todo.txt' &
 wine "$remote" rect NorvelAppClass >/dev/null || exit 1
 wine build/norvel.exe 'C:\notes\settings.ini' # handed to the running Norvel
@@ -48,3 +53,14 @@ shoot NorvelAppClass frame.png || exit 1
 
 wine "$remote" command NorvelAppClass "$(command_id IDM_HELPCONTENTS)" || exit 1
 shoot NorvelHelpClass help-window.png || exit 1
+
+# The tool windows, the Find dialog (topmost, over the documents) and last the About box, which
+# stays in front until a click or a key.
+wine "$remote" command NorvelAppClass "$(command_id IDM_ASCIICHART)" || exit 1
+shoot TableWindowClass chart.png || exit 1
+wine "$remote" command NorvelAppClass "$(command_id IDM_ERRORCODES)" || exit 1
+shoot MSErrorsClass error-codes.png || exit 1
+wine "$remote" command NorvelAppClass "$(command_id IDM_FIND)" || exit 1
+shoot '#32770' find.png || exit 1
+wine "$remote" command NorvelAppClass "$(command_id IDM_ABOUT)" || exit 1
+shoot '#500' about.png || exit 1

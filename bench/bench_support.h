@@ -5,6 +5,10 @@
 
 #include <string>
 
+#include "app/startup.h"
+#include "base/globals.h"
+#include "settings/options.h"
+
 inline double Now() {
   LARGE_INTEGER frequency, counter;
   QueryPerformanceFrequency(&frequency);
@@ -28,6 +32,18 @@ double Timed(Action action) {
   action();
   PumpAll();
   return Now() - start;
+}
+
+// Starts the program as start-up does, without documents and without the message loop (the
+// benchmarks pump themselves); null when the frame cannot be made.
+inline HWND StartBenchFrame() {
+  InitGlobals(GetModuleHandleA(nullptr));
+  if (!InitApplication(AppOptions)) return nullptr;
+  LoadOptions(AppOptions, OptionRecords);
+  AppOptions.NewDoc = 0;
+  HWND frame = CreateFrameWindow(SW_SHOWNORMAL, AppOptions);
+  if (frame) PumpAll();
+  return frame;
 }
 
 // Writes `bytes` to "norvel-<tag>.txt" in the temporary folder; returns its path.

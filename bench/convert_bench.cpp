@@ -80,13 +80,8 @@ void Measure(HWND frame, size_t size, int rounds, bool oldWayToo) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  InitGlobals(GetModuleHandleA(nullptr));
-  if (!InitApplication(AppOptions)) return 1;
-  LoadOptions(AppOptions, OptionRecords);
-  AppOptions.NewDoc = 0;
-  HWND frame = CreateFrameWindow(SW_SHOWNORMAL, AppOptions);
+  HWND frame = StartBenchFrame();
   if (!frame) return 1;
-  PumpAll();
   const bool all = argc > 1 && std::strcmp(argv[1], "all") == 0;
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
   Measure(frame, 1048576, rounds > 0 ? rounds : 3, true);

@@ -127,13 +127,8 @@ void MeasureSort(HWND frame, size_t lines, bool equal) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  InitGlobals(GetModuleHandleA(nullptr));
-  if (!InitApplication(AppOptions)) return 1;
-  LoadOptions(AppOptions, OptionRecords);
-  AppOptions.NewDoc = 0;
-  HWND frame = CreateFrameWindow(SW_SHOWNORMAL, AppOptions);
+  HWND frame = StartBenchFrame();
   if (!frame) return 1;
-  PumpAll();
   const std::string part = argc > 1 ? argv[1] : "";
   // The sorts come first: measured after a large Replace All in the same process, the first large
   // replacement inside a control ran up to twice as slow here, which blurs the comparison.

@@ -111,6 +111,31 @@ TEST_F(FindTest, ReplaceDialogStandsWhereLeftAndItsButtonsActOnTheActiveDocument
   EXPECT_EQ(" Find | Find 'ab'", Title(FindReplaceDialog) + " | " + StatusText(0));
 }
 
+// The new text goes into a new control; when none can be made the document keeps its old one,
+// its text and its unchanged state.
+TEST_F(FindTest, AReplaceAllThatCannotMakeItsControlChangesNothing) {
+  HWND document = New();
+  Load(document, "abab", 1, 1);
+  HWND edit = DocEditControl(document);
+  lstrcpyA(AppOptions.FindText, "ab");
+  lstrcpyA(AppOptions.ReplaceText, "x");
+  FINDREPLACEA request = {};
+  request.lStructSize = sizeof request;
+  request.lpstrFindWhat = AppOptions.FindText;
+  request.lpstrReplaceWith = AppOptions.ReplaceText;
+  request.Flags = FR_REPLACEALL;
+  answerer_.PressButton(IDOK);
+  {
+    BlockEditControls blocked;
+    EXPECT_EQ(ReplaceAll(document, &request, AppOptions), 0);
+  }
+  EXPECT_EQ(Said(), "Cannot create child edit control");
+  EXPECT_EQ(DocEditControl(document), edit);
+  EXPECT_EQ(Text(document), "abab");
+  EXPECT_EQ(GetDocWord(document, kModifiedWord), 0);
+  EXPECT_EQ(StatusText(0).rfind("Replacing 'ab' with 'x'", 0), 0u) << StatusText(0);
+}
+
 TEST_F(FindTest, ReplaceAllInOnePassEqualsTheHitByHitLoop) {
   HWND loop = New();
   HWND bulk = New();

@@ -55,16 +55,13 @@ for start in norvel.exe "$programs\\Veldmark\\Norvel.lnk"; do # by App Paths, by
   check "and closes" until_true 20 frame_gone
 done
 
-# Stand-ins for what the program registers at each save of its settings, added only where it
-# has not written them itself (the settings store is not built yet).
-stand_ins() {
-  reg_has "HKLM\\$product\\Version" || wine reg add "HKLM\\$product\\Version" /ve /d "v$version" /f
-  reg_has "$help_key" norvel.hlp || wine reg add "$help_key" /v norvel.hlp /d "$1" /f
-  reg_has "HKCU\\$product\\Options" || wine reg add "HKCU\\$product\\Options" /v Backup /t REG_DWORD /d 1 /f
-  grep -q '^Norvel for Windows 95/NT=' "$win_ini" ||
-    printf '[Veldmark]\r\nNorvel for Windows 95/NT=v%s\r\n' "$version" >>"$win_ini"
-} >/dev/null
-stand_ins "$folder_lower"
+# What the program registers when it saves its settings (its first start does): the
+# uninstaller has to take this away again.
+registered() {
+  reg_has "HKLM\\$product\\Version" && reg_has "$help_key" norvel.hlp &&
+    reg_has "HKCU\\$product\\Options" && grep -q '^Norvel for Windows 95/NT=' "$win_ini"
+}
+check "the program registered its version, help file, settings and WIN.INI entry" registered
 
 # As Apps & Features does: the uninstaller copies itself away and returns at once.
 wine "$folder\\uninstall.exe" /S
@@ -79,7 +76,10 @@ check "the user's settings stay unless asked" reg_has "HKCU\\$product\\Options"
 
 # Elsewhere, with the settings box ticked, in place (it waits, and cannot remove itself).
 wine "$setup" /S '/D=C:\Tools\Norvel'
-stand_ins 'c:\tools\norvel'
+wine start 'C:\Tools\Norvel\norvel.exe'
+until_true 20 frame_shown && wine taskkill /im norvel.exe >/dev/null 2>&1
+check "started from there, it registers itself again" until_true 20 registered
+until_true 20 frame_gone
 perl -pi -e 's/^\[Veldmark\]\r\n/$&Other=v1\r\n/' "$win_ini"
 wine 'C:\Tools\Norvel\uninstall.exe' /S /RemoveSettings '_?=C:\Tools\Norvel'
 check "in place, only the uninstaller itself is left" \

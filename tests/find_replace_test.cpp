@@ -1,6 +1,7 @@
 // Find, Replace, Replace All and Sort Selection through their real dialogs, and the one-pass
 // Replace All and sort against the hit-by-hit and line-by-line ways through the control.
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "document_fixture.h"
 #include "editing/find_replace.h"
 #include "resources/resource.h"
+#include "ui/global_block.h"
 #include "ui/status.h"
 
 namespace {
@@ -111,12 +113,10 @@ TEST_F(FindTest, ReplaceDialogStandsWhereLeftAndItsButtonsActOnTheActiveDocument
   EXPECT_EQ(" Find | Find 'ab'", Title(FindReplaceDialog) + " | " + StatusText(0));
 }
 
-// The new text goes into a new control; when none can be made the document keeps its old one,
-// its text and its unchanged state.
-TEST_F(FindTest, AReplaceAllThatCannotMakeItsControlChangesNothing) {
+// The new text goes into a new control; when its memory or the control cannot be had, the
+// document keeps its old control, its text and its unchanged state.
+TEST_F(FindTest, AReplaceAllThatFailsHalfwayChangesNothing) {
   HWND document = New();
-  Load(document, "abab", 1, 1);
-  HWND edit = DocEditControl(document);
   lstrcpyA(AppOptions.FindText, "ab");
   lstrcpyA(AppOptions.ReplaceText, "x");
   FINDREPLACEA request = {};
@@ -124,16 +124,29 @@ TEST_F(FindTest, AReplaceAllThatCannotMakeItsControlChangesNothing) {
   request.lpstrFindWhat = AppOptions.FindText;
   request.lpstrReplaceWith = AppOptions.ReplaceText;
   request.Flags = FR_REPLACEALL;
-  answerer_.PressButton(IDOK);
-  {
-    BlockEditControls blocked;
-    EXPECT_EQ(ReplaceAll(document, &request, AppOptions), 0);
+  const struct {
+    bool blockControl;
+    int failedAllocations;
+    std::string said;
+  } rows[] = {{true, 0, "Cannot create child edit control"},
+              {false, 1, "\rCannot allocate memory for text buffer\r\rSize: 20 bytes requested"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.said);
+    Load(document, "abab", 1, 1);
+    HWND edit = DocEditControl(document);
+    answerer_.PressButton(IDOK);
+    {
+      std::optional<BlockEditControls> blocked;
+      if (row.blockControl) blocked.emplace();
+      FailNextGlobalAllocations(row.failedAllocations);
+      EXPECT_EQ(ReplaceAll(document, &request, AppOptions), 0);
+      FailNextGlobalAllocations(0);
+    }
+    EXPECT_EQ(Said(), row.said);
+    EXPECT_EQ(DocEditControl(document), edit);
+    EXPECT_EQ(Text(document), "abab");
+    EXPECT_EQ(GetDocWord(document, kModifiedWord), 0);
   }
-  EXPECT_EQ(Said(), "Cannot create child edit control");
-  EXPECT_EQ(DocEditControl(document), edit);
-  EXPECT_EQ(Text(document), "abab");
-  EXPECT_EQ(GetDocWord(document, kModifiedWord), 0);
-  EXPECT_EQ(StatusText(0).rfind("Replacing 'ab' with 'x'", 0), 0u) << StatusText(0);
 }
 
 TEST_F(FindTest, ReplaceAllInOnePassEqualsTheHitByHitLoop) {

@@ -189,6 +189,8 @@ TEST_F(PrintTest, JobsOnThePrinter) {
        "Make the margins smaller in Page Setup.", no, {}},
       {"x", 1, JobStep::CreateFont, 0, {},
        e + "creating MS Sans Serif fonts for printing\r\rCode 8", no, {}},
+      {"x", 1, JobStep::TextMetrics, 0, {},  // a font of no height
+       e + "creating MS Sans Serif fonts for printing" + code5, no, {}},
       {"x", 1, JobStep::StartDoc, 0, {}, e + "starting the printer job" + code5, no, {}},
       {Numbered(1, n + 1, "\r\n"), 1, JobStep::StartPage, 1, {},
        e + "opening page 2 for printing" + code5, no, {page1}},

@@ -28,6 +28,14 @@ HFONT JobCreateFont(const LOGFONTA* font) {
   return CreateFontIndirectA(font);
 }
 
+BOOL JobTextMetrics(HDC dc, TEXTMETRICA* metrics) {
+  if (FailsNow(JobStep::TextMetrics)) {
+    *metrics = {};
+    return FALSE;
+  }
+  return GetTextMetricsA(dc, metrics);
+}
+
 int JobStartDoc(HDC dc, const DOCINFOA* info) {
   if (FailsNow(JobStep::StartDoc)) return SP_ERROR;
   return redirected ? redirected->startDoc(dc, info) : StartDocA(dc, info);

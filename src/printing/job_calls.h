@@ -1,14 +1,16 @@
-// The calls that make a print job (the printer font, the start and end of the job and of each
+// The calls that make a print job (the printer font and its metrics, the start and end of the job and of each
 // page) go through here, so that a test can make any of them fail, or watch the pages of a job
 // drawn into a metafile, and check what the user is told.
 #pragma once
 #include <windows.h>
 
-enum class JobStep { CreateFont, StartDoc, StartPage, EndPage, EndDoc, Count };
+enum class JobStep { CreateFont, TextMetrics, StartDoc, StartPage, EndPage, EndDoc, Count };
 
 // Each returns what the system call returns (a value below 1 is a failure, with GetLastError()
 // holding the code).
 HFONT JobCreateFont(const LOGFONTA* font);  // null on failure
+// The selected font's metrics; a failure leaves `metrics` all zero, as a font of no height would.
+BOOL JobTextMetrics(HDC dc, TEXTMETRICA* metrics);
 int JobStartDoc(HDC dc, const DOCINFOA* info);
 int JobStartPage(HDC dc);
 int JobEndPage(HDC dc);

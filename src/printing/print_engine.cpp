@@ -71,7 +71,7 @@ int PreparePrintMetrics(PrintJob& job, const LOGFONTA& printerFont) {
   TEXTMETRICA metrics = {};
   {
     SelectedObject selected(job.dc, job.font.get());
-    GetTextMetricsA(job.dc, &metrics);
+    JobTextMetrics(job.dc, &metrics);
   }
   job.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   if (job.lineHeight <= 0) {

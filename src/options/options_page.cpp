@@ -66,8 +66,9 @@ BOOL OnNotify(const OptionsPageBehaviour& page, HWND window, const NMHDR& notice
   PlacementRecord* placement = page.placement(data);
   switch (notice.code) {
     case PSN_SETACTIVE:
+      SetStatus(page.statusId);
       if (page.fill) page.fill(window, data);
-      ActivateOptionsPage(window, page.statusId, *placement);
+      PositionOptionsSheet(window, *placement);
       SetWindowLongPtrA(window, DWLP_MSGRESULT, 0);
       return TRUE;
     case PSN_KILLACTIVE:

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -145,7 +146,15 @@ TEST_F(OptionsSheetTest, EditorBoxesFlipTheirFlagsAndOkAppliesTrayBeepBackground
     DialogAnswerer answerer;
     answerer.Run([&](HWND sheet, DialogAnswerer&) {
       PropSheet_SetCurSel(sheet, nullptr, kEditorPage);
-      for (const auto& box : boxes) DialogAnswerer::Click(sheet, box.id);
+      HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+      const auto* copy = reinterpret_cast<AppOptionsRecord*>(GetWindowLongPtrA(page, DWLP_USER));
+      for (size_t i = 0; i < std::size(boxes); ++i) {
+        DialogAnswerer::Click(sheet, boxes[i].id);
+        PropSheet_SetCurSel(sheet, nullptr, kFiltersPage);  // leaving the page stores it
+        PropSheet_SetCurSel(sheet, nullptr, kEditorPage);
+        for (size_t j = 0; j < std::size(boxes); ++j)
+          EXPECT_EQ((before.*boxes[j].flag) ^ (j <= i), copy->*boxes[j].flag) << i << j;
+      }
       PropSheet_PressButton(sheet, PSBTN_OK);
     });
     Command(command);

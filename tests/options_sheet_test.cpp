@@ -68,16 +68,19 @@ TEST_F(OptionsSheetTest, EachCommandOpensTheSheetAtItsPlaceAndPageAndCancelChang
     UINT command;  // 0: opened with start page 9
     const char* tab;
     const char* status;
-    LONG left, top;  // the stored placement; only the right and bottom are kept on screen
+    LONG left, top;    // the stored placement; only the right and bottom are kept on screen
+    const char* help;  // the topic Help asks for (the help file is missing here)
   } cases[] = {
-      {IDM_OPTIONS, "Editor", "Configure the Norvel application", kFar, kFar},
-      {IDM_PAGESETUP, "Printing", "Change page layout settings", -500, 30},
-      {IDM_CUSTOMIZETOOLS, "Tools", "Create and edit tool menu items", 40, -300},
-      {IDM_CUSTOMIZEMACROS, "Macros", "Create and edit text macro items", kFar, 10},
-      {IDM_SYSEDITFILES, "SysEdit", "Specify SysEdit files to be loaded automatically", 5, kFar},
-      {IDM_SETUP, "Explorer", "Integrate Norvel with the MS Windows Explorer", 60, 70},
-      {0, "Editor", "Configure the Norvel application", 80, 90},
+      {IDM_OPTIONS, "Editor", "Configure the Norvel application", kFar, kFar, "100"},
+      {IDM_PAGESETUP, "Printing", "Change page layout settings", -500, 30, "900"},
+      {IDM_CUSTOMIZETOOLS, "Tools", "Create and edit tool menu items", 40, -300, "300"},
+      {IDM_CUSTOMIZEMACROS, "Macros", "Create and edit text macro items", kFar, 10, "1000"},
+      {IDM_SYSEDITFILES, "SysEdit", "Specify SysEdit files to be loaded automatically", 5, kFar,
+       "120"},
+      {IDM_SETUP, "Explorer", "Integrate Norvel with the MS Windows Explorer", 60, 70, "200"},
+      {0, "Editor", "Configure the Norvel application", 80, 90, "100"},
   };
+  lstrcpynA(HelpPath, folder_.File("missing.hlp").c_str(), sizeof HelpPath);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.tab);
     AppOptions.Options.Left = c.left;
@@ -91,16 +94,21 @@ TEST_F(OptionsSheetTest, EachCommandOpensTheSheetAtItsPlaceAndPageAndCancelChang
       status = StatusText(0);
       EXPECT_EQ(9, TabCtrl_GetItemCount(PropSheet_GetTabControl(sheet)));
       GetWindowRect(sheet, &placed);
+      PropSheet_PressButton(sheet, PSBTN_HELP);
       PropSheet_PressButton(sheet, PSBTN_CANCEL);
     });
+    answerer.PressButton(IDOK);
     if (c.command) {
       Command(c.command);
     } else {
       EXPECT_EQ(0, OpenOptions(frame_, AppOptions, 9));
     }
-    ASSERT_EQ(1u, answerer.Count());
-    EXPECT_EQ(" Norvel Options", answerer.Last().title);
-    EXPECT_EQ(frame_, answerer.Last().owner);
+    ASSERT_EQ(2u, answerer.Count());
+    EXPECT_EQ(" Norvel Options", answerer.Seen()[0].title);
+    EXPECT_EQ(frame_, answerer.Seen()[0].owner);
+    EXPECT_EQ(
+        std::string("Help Topic ID: ") + c.help + "\r\rTopic not found in help file.\rCode: 2",
+        answerer.Last().ControlText(101));
     EXPECT_EQ(c.tab, tab);
     EXPECT_EQ(c.status, status);
     EXPECT_EQ(std::min(c.left, screen.right - 70), placed.left);

@@ -13,13 +13,11 @@ namespace {
 constexpr DWORD kValueCapacity = 256;
 constexpr char kDefaultTypeName[] = "Document";
 
-// The unnamed text value of HKEY_CLASSES_ROOT\`keyName`, environment references expanded;
-// false when the key or the value is missing, not a text or empty.
-bool ReadClassValue(const char* keyName, char (&value)[kValueCapacity]) {
+// The unnamed text value of `root`\`keyName`, environment references expanded; false when the
+// key or the value is missing, not a text or empty.
+bool ReadKeyValue(HKEY root, const char* keyName, char (&value)[kValueCapacity]) {
   HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, keyName, 0, KEY_READ, &opened) != ERROR_SUCCESS) {
-    return false;
-  }
+  if (RegOpenKeyExA(root, keyName, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
   RegistryKey key(opened);
   char raw[kValueCapacity + 1] = "";
   DWORD type = 0;
@@ -37,6 +35,16 @@ bool ReadClassValue(const char* keyName, char (&value)[kValueCapacity]) {
     lstrcpynA(value, raw, kValueCapacity);
   }
   return value[0] != '\0';
+}
+
+// A class key's value as Windows merges the user's registrations over the machine's: the
+// user's own (HKEY_CURRENT_USER\Software\Classes) first, then HKEY_CLASSES_ROOT, which Wine
+// does not merge by itself.
+bool ReadClassValue(const char* keyName, char (&value)[kValueCapacity]) {
+  char userKey[kValueCapacity + 32] = "Software\\Classes\\";
+  lstrcpynA(userKey + lstrlenA(userKey), keyName, kValueCapacity);
+  return ReadKeyValue(HKEY_CURRENT_USER, userKey, value) ||
+         ReadKeyValue(HKEY_CLASSES_ROOT, keyName, value);
 }
 
 // The icon a DefaultIcon value "file,index" names; a negative index is a resource id, as the

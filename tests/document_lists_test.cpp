@@ -15,19 +15,18 @@
 
 namespace {
 
-class DocumentLists : public DocumentFixture {
- public:
-  // The open documents' titles, sorted and joined with "|"; `close` closes them.
-  static std::string Titles(bool close = false) {
-    std::vector<std::string> titles;
-    ForEachDocWindow([&](HWND document) { titles.push_back(Title(document)); });
-    std::sort(titles.begin(), titles.end());
-    std::string joined;
-    for (const auto& title : titles) joined += (joined.empty() ? "" : "|") + title;
-    if (close) ForEachDocWindow([](HWND document) { Close(document); });
-    return joined;
-  }
-};
+using DocumentLists = DocumentFixture;
+
+// The open documents' titles, sorted and joined with "|"; `close` closes them afterwards.
+std::string Titles(bool close = false) {
+  std::vector<std::string> titles;
+  ForEachDocWindow([&](HWND document) { titles.push_back(DocumentFixture::Title(document)); });
+  std::sort(titles.begin(), titles.end());
+  std::string joined;
+  for (const auto& title : titles) joined += (joined.empty() ? "" : "|") + title;
+  if (close) ForEachDocWindow(DocumentFixture::Close);
+  return joined;
+}
 
 TEST_F(DocumentLists, ListsAndSysEditOpenExactlyTheExistingFilesTheyName) {
   const std::string a = folder_.Write("a.txt", "a"), b = folder_.Write("b.txt", "b"),
@@ -63,32 +62,28 @@ TEST_F(DocumentLists, ListsAndSysEditOpenExactlyTheExistingFilesTheyName) {
     EXPECT_FALSE(AppOptions.ListRequested || BulkOperation);
   }
 
-  // SysEdit: the existing entries open for editing, and FileSpec and the recent list stay.
+  // SysEdit: the existing entries open for editing; FileSpec and the recent list stay.
   std::memset(AppOptions.RecentFiles, 0, sizeof AppOptions.RecentFiles);
-  const std::string kept = AppOptions.FileSpec;
-  const std::string entries[] = {a, folder_.File("gone.ini"), dir, "", b};
+  const std::string kept = AppOptions.FileSpec, entries[] = {a, dir + "\\gone.ini", dir, "", b};
   for (int i = 0; i < 5; ++i) lstrcpyA(AppOptions.SysEditFiles[i + 4], entries[i].c_str());
   AppOptions.SysEditRequested = 1;
   LoadSysEditFiles(frame_, AppOptions);
   ForEachDocWindow([](HWND d) { EXPECT_EQ(GetDocWord(d, kViewingWord), 0); });
-  EXPECT_EQ(Titles(), a + "|" + b);
-  EXPECT_EQ(AppOptions.FileSpec, kept);
-  EXPECT_STREQ(AppOptions.RecentFiles[0], "");
+  EXPECT_EQ(Titles() + AppOptions.FileSpec + AppOptions.RecentFiles[0], a + "|" + b + kept);
   EXPECT_FALSE(AppOptions.SysEditRequested || BulkOperation);
 }
 
 TEST_F(DocumentLists, ABuiltListReopensItsDocumentsAndTheFailuresSayWhy) {
   std::string paths, reopened;  // the newest window comes first
   for (const char* name : {"one.txt", "two.txt", "three.txt"}) {
-    Open(folder_.Write(name, name));
-    paths = folder_.File(name) + "\r\n" + paths;
+    paths = DocumentFixture::Title(Open(folder_.Write(name, name))) + "\r\n" + paths;
     reopened += folder_.File(name) + "\r\n";
   }
   const std::string list = folder_.File("all.lst"), opened = Titles();
   answerer_.EnterFileName(list);
   Command(IDM_BUILDLIST);
-  EXPECT_EQ(answerer_.Last().title, "Save Indirect File List As");
-  EXPECT_EQ(answerer_.Last().ControlText(cmb13), "List1");
+  EXPECT_EQ(answerer_.Last().title + answerer_.Last().ControlText(cmb13),
+            "Save Indirect File List AsList1");
   EXPECT_EQ(TempFolder::Read(list), paths);
   EXPECT_EQ(StateOf(ActiveDocWindow), list + " | modified 0 saved 1 viewing 0 format 0 | " + paths);
   EXPECT_STREQ(AppOptions.RecentFiles[0], list.c_str());
@@ -110,10 +105,10 @@ TEST_F(DocumentLists, ABuiltListReopensItsDocumentsAndTheFailuresSayWhy) {
   EXPECT_EQ(answerer_.Last().ControlText(cmb13), "List2");
   EXPECT_EQ(StateOf(ActiveDocWindow), "New3* | modified 1 saved 0 viewing 0 format 0 | " + reopened);
 
+  const std::string gone = folder_.File("gone.lst");
   const std::pair<std::string, std::string> failures[] = {
-      {folder_.File("gone.lst"), "File: " + folder_.File("gone.lst") + "\r\rFile not found."},
-      {folder_.path(),
-       "File: " + folder_.path() + "\r\rCannot open this indirect load file\rError Code: 5"},
+      {gone, "File: " + gone + "\r\rFile not found."},
+      {folder_.path(), "File: " + folder_.path() + "\r\rCannot open this indirect load file\rError Code: 5"},
       {list, "\rCannot allocate memory for text buffer\r\rSize: " +
                  std::to_string(reopened.size() + 1) + " bytes requested"}};
   for (const auto& [name, said] : failures) {
@@ -135,9 +130,8 @@ TEST_F(DocumentLists, AVanishedRecentFileIsReportedAndTheMenuAndRegistryCloseUp)
   for (const char* name : {"3", "4"}) {
     answerer_.PressButton(IDOK);
     Command(IDM_RECENT_FIRST + 2);
-    EXPECT_EQ(Said(), "File: " + folder_.File(name) +
-                          "\r\rThis file cannot be found on the disk\rIt will be removed from "
-                          "the File menu.");
+    EXPECT_EQ(Said(), "File: " + folder_.File(name) + "\r\rThis file cannot be found on the "
+                      "disk\rIt will be removed from the File menu.");
   }
   Command(IDM_RECENT_FIRST + 2);  // now "5": opened, and at the top
   EXPECT_EQ(Titles(), folder_.File("5"));

@@ -14,41 +14,35 @@ using FileProperties = DocumentFixture;
 void Register(const std::string& key, const char* value) {
   const std::string path = "Software\\Classes\\" + key;
   RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
-  if (value) RegSetKeyValueA(HKEY_CURRENT_USER, path.c_str(), nullptr, REG_SZ, value, lstrlenA(value) + 1);
+  if (!value) return;
+  RegSetKeyValueA(HKEY_CURRENT_USER, path.c_str(), nullptr, REG_SZ, value, lstrlenA(value) + 1);
 }
 
-TEST_F(FileProperties, TheTypeComesFromTheRegistrationsOrIsADocument) {
+TEST_F(FileProperties, TheTypeComesFromTheRegistrationsAndTheWindowShowsTheFile) {
   char exe[MAX_PATH];
   GetModuleFileNameA(nullptr, exe, sizeof exe);
   const std::string program = exe;
   Register(".nrvtest", "NorvelTest.File");
-  const struct {
-    const char* extension;
-    const char* defaultIcon;  // null: no DefaultIcon key
-    const char* type;
-  } cases[] = {
-      {".nrvtest", nullptr, "Document"},     {"nrvtest", "", "Document"},
-      {".nrvtest", exe, "Document"},         // no comma
-      {".nrvtest", "C:\\no\\such.exe,0", "Document"},
-      {".nrvtest", ",0", "Document"},        {"nrvtest", "%s,0", "Norvel Test File"},
-      {".nrvtest", "%s,-1002", "Norvel Test File"},  // a negative index names a resource
-      {".nrvtest", "%s,-9999", "Document"},  {".nrvunregistered", "%s,0", "Document"},
-      {"", "%s,0", "Document"},
-  };
+  const char* cases[][3] = {  // extension, DefaultIcon ("%s": the program; null: no key), type
+      {".nrvtest", nullptr, "Document"},  {"nrvtest", "", "Document"},
+      {".nrvtest", "%s", "Document"},  // no comma
+      {".nrvtest", "C:\\no\\such.exe,0", "Document"}, {".nrvtest", ",0", "Document"},
+      {"nrvtest", "%s,0", "Norvel Test File"}, {".nrvtest", "%s,-1002", "Norvel Test File"},
+      {".nrvtest", "%s,-9999", "Document"},    {".nrvnone", "%s,0", "Document"},
+      {"", "%s,0", "Document"}};  // a file with no extension
   for (const auto& c : cases) {
-    std::string value = c.defaultIcon ? c.defaultIcon : "";
+    std::string value = c[1] ? c[1] : "";
     if (value.find("%s") == 0) value = program + value.substr(2);
     Register("NorvelTest.File", "Norvel Test File");
-    Register("NorvelTest.File\\DefaultIcon", c.defaultIcon ? value.c_str() : nullptr);
+    Register("NorvelTest.File\\DefaultIcon", c[1] ? value.c_str() : nullptr);
     char type[256] = "x";
-    EXPECT_TRUE(LookupFileType(c.extension, type, sizeof type)) << value;
-    EXPECT_STREQ(type, c.type) << c.extension << " " << value;
+    EXPECT_TRUE(LookupFileType(c[0], type, sizeof type)) << value;
+    EXPECT_STREQ(type, c[2]) << c[0] << " " << value;
   }
   Register(".nrvtest", nullptr);
   Register("NorvelTest.File", nullptr);
-}
 
-TEST_F(FileProperties, TheWindowShowsTheFileAndReopensWhereItWasClosed) {
+  // The window, its values read back from its controls.
   const std::string path = folder_.Write("a long file name.txt", std::string(1536, 'x'));
   SYSTEMTIME local = {1997, 12, 0, 7, 0, 5, 0, 0}, utc;
   TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
@@ -74,15 +68,14 @@ TEST_F(FileProperties, TheWindowShowsTheFileAndReopensWhereItWasClosed) {
   const DialogRecord& seen = answerer_.Last();
   EXPECT_EQ(seen.title, " File Properties");
   const std::string when = "Sunday, December 7, 1997 - 12:05 AM";
-  const std::pair<int, std::string> values[] = {
+  const std::pair<int, std::string> values[] = {  // reading the file moved its access time
       {101, "a long file name.txt"}, {102, "Document"}, {103, folder_.path() + "\\"},
-      {104, "1.5 K Bytes (1536)"},   {105, "Read Only Access"}, {109, dosName},
-      {106, when},                   {107, when}};  // reading the file has moved its access time
+      {104, "1.5 K Bytes (1536)"}, {105, "Read Only Access"}, {109, dosName}, {106, when},
+      {107, when}};
   for (const auto& [id, text] : values) EXPECT_EQ(seen.ControlText(id), text) << id;
-  EXPECT_EQ(DocumentFixture::StatusText(0), "Show file properties for the active document");
+  EXPECT_EQ(StatusText(0), "Show file properties for the active document");
   EXPECT_EQ(shown.left, ScreenRect.right - 70);
   EXPECT_EQ(OptionRecords.Property.Left, ScreenRect.right - 70);
-  EXPECT_EQ(OptionRecords.Property.Top, 400);
 
   char time[64] = "x";
   EXPECT_FALSE(FormatFileTime(FILETIME{}, time, sizeof time));  // a zero time shows nothing

@@ -23,13 +23,17 @@ TEST_F(FileProperties, TheTypeComesFromTheRegistrationsAndTheWindowShowsTheFile)
   GetModuleFileNameA(nullptr, exe, sizeof exe);
   const std::string program = exe;
   Register(".nrvtest", "NorvelTest.File");
-  const char* cases[][3] = {  // extension, DefaultIcon ("%s": the program; null: no key), type
-      {".nrvtest", nullptr, "Document"},  {"nrvtest", "", "Document"},
-      {".nrvtest", "%s", "Document"},  // no comma
-      {".nrvtest", "C:\\no\\such.exe,0", "Document"}, {".nrvtest", ",0", "Document"},
-      {"nrvtest", "%s,0", "Norvel Test File"}, {".nrvtest", "%s,-1002", "Norvel Test File"},
-      {".nrvtest", "%s,-9999", "Document"},    {".nrvnone", "%s,0", "Document"},
-      {"", "%s,0", "Document"}};  // a file with no extension
+  const char* cases[][3] = {// extension, DefaultIcon ("%s": the program; null: no key), type
+                            {".nrvtest", nullptr, "Document"},
+                            {"nrvtest", "", "Document"},
+                            {".nrvtest", "%s", "Document"},  // no comma
+                            {".nrvtest", "C:\\no\\such.exe,0", "Document"},
+                            {".nrvtest", ",0", "Document"},
+                            {"nrvtest", "%s,0", "Norvel Test File"},
+                            {".nrvtest", "%s,-1002", "Norvel Test File"},
+                            {".nrvtest", "%s,-9999", "Document"},
+                            {".nrvnone", "%s,0", "Document"},
+                            {"", "%s,0", "Document"}};  // a file with no extension
   for (const auto& c : cases) {
     std::string value = c[1] ? c[1] : "";
     if (value.find("%s") == 0) value = program + value.substr(2);
@@ -68,10 +72,15 @@ TEST_F(FileProperties, TheTypeComesFromTheRegistrationsAndTheWindowShowsTheFile)
   const DialogRecord& seen = answerer_.Last();
   EXPECT_EQ(seen.title, " File Properties");
   const std::string when = "Sunday, December 7, 1997 - 12:05 AM";
-  const std::pair<int, std::string> values[] = {  // reading the file moved its access time
-      {101, "a long file name.txt"}, {102, "Document"}, {103, folder_.path() + "\\"},
-      {104, "1.5 K Bytes (1536)"}, {105, "Read Only Access"}, {109, dosName}, {106, when},
-      {107, when}};
+  const std::pair<int, std::string> values[] = {// reading the file moved its access time
+                                                {101, "a long file name.txt"},
+                                                {102, "Document"},
+                                                {103, folder_.path() + "\\"},
+                                                {104, "1.5 K Bytes (1536)"},
+                                                {105, "Read Only Access"},
+                                                {109, dosName},
+                                                {106, when},
+                                                {107, when}};
   for (const auto& [id, text] : values) EXPECT_EQ(seen.ControlText(id), text) << id;
   EXPECT_EQ(StatusText(0), "Show file properties for the active document");
   EXPECT_EQ(shown.left, ScreenRect.right - 70);

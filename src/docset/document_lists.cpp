@@ -71,8 +71,10 @@ GlobalBlock ReadListFile(HWND frame, const char* path, DWORD* length) {
   FileHandle file;
   if (!OpenSharedForReading(path, file)) {
     const DWORD error = GetLastError();
-    if (IsNotFound(error)) ShowMessage(frame, IDS_APPNAME, 60021, path);
-    else ShowMessage(frame, IDS_APPNAME, IDS_LIST_OPEN_FAILED, path, static_cast<int>(error));
+    if (IsNotFound(error))
+      ShowMessage(frame, IDS_APPNAME, 60021, path);
+    else
+      ShowMessage(frame, IDS_APPNAME, IDS_LIST_OPEN_FAILED, path, static_cast<int>(error));
     return GlobalBlock();
   }
   LARGE_INTEGER size = {};
@@ -165,7 +167,8 @@ int BuildIndirectList(HWND frame, AppOptionsRecord& options) {
   size_t length = 0;
   if (!CollectPaths(nullptr, &length)) return 0;
   GlobalBlock text = GlobalBlock::Allocate(length + 1);
-  if (!text) return ShowMessage(frame, IDS_APPNAME, 60008, "text buffer", static_cast<int>(length + 1));
+  if (!text)
+    return ShowMessage(frame, IDS_APPNAME, 60008, "text buffer", static_cast<int>(length + 1));
   CollectPaths(text.data(), &length);
 
   HWND document = CreateDocWindow(frame, nullptr, 0, options);

@@ -67,8 +67,8 @@ struct PropertiesWindow {
 void FillWindow(HWND dialog, PropertiesWindow& window) {
   FilePropertiesRecord& record = window.record;
   const bool found = GatherFileProperties(window.path, record);
-  HICON icon = record.icon ? record.icon.get()
-                           : LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_DOCUMENT));
+  HICON icon =
+      record.icon ? record.icon.get() : LoadIconA(AppInstance, MAKEINTRESOURCEA(IDI_DOCUMENT));
   SendDlgItemMessageA(dialog, kIconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   const struct {
     WORD id;
@@ -78,7 +78,9 @@ void FillWindow(HWND dialog, PropertiesWindow& window) {
       {kTypeControl, record.typeName},
       {kLocationControl, record.location},
       {kSizeControl, record.sizeText},
-      {kModeControl, !found ? "" : record.readOnly ? "Read Only Access" : "Read / Write Access"},
+      {kModeControl, !found            ? ""
+                     : record.readOnly ? "Read Only Access"
+                                       : "Read / Write Access"},
       {kDosNameControl, record.dosName},
       {kCreatedControl, record.createdText},
       {kModifiedControl, record.modifiedText},

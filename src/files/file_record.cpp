@@ -45,8 +45,8 @@ bool FormatFileTime(const FILETIME& time, char* out, size_t capacity) {
   if (!FileTimeToLocalFileTime(&time, &local) || !FileTimeToSystemTime(&local, &clock)) {
     return false;
   }
-  const CalendarTime calendar = {clock.wYear, clock.wMonth,  clock.wDayOfWeek,
-                                 clock.wDay,  clock.wHour,   clock.wMinute};
+  const CalendarTime calendar = {clock.wYear, clock.wMonth, clock.wDayOfWeek,
+                                 clock.wDay,  clock.wHour,  clock.wMinute};
   FormatClockText(calendar, out, capacity);
   return true;
 }

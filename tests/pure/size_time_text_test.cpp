@@ -8,9 +8,12 @@
 TEST(SizeTimeText, SizesAndClockTimesReadAsAWindowsUserExpects) {
   char text[64];
   const std::pair<unsigned long long, const char*> sizes[] = {
-      {500, "500 Bytes (500)"},       {1536, "1.5 K Bytes (1536)"},
-      {2048, "2 K Bytes (2048)"},     {1048575, "1024 K Bytes (1048575)"},
-      {1048576, "1 M Bytes (1048576)"}, {5905580032ULL, "5.5 G Bytes (5905580032)"},
+      {500, "500 Bytes (500)"},
+      {1536, "1.5 K Bytes (1536)"},
+      {2048, "2 K Bytes (2048)"},
+      {1048575, "1024 K Bytes (1048575)"},
+      {1048576, "1 M Bytes (1048576)"},
+      {5905580032ULL, "5.5 G Bytes (5905580032)"},
       {10737418240ULL, "10 G Bytes (10737418240)"}};  // only the ".0" goes
   for (const auto& [size, expected] : sizes) {
     FormatSizeText(size, text, sizeof text);

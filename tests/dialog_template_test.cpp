@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "files/file_properties.h"
 #include "ui/dialog_template.h"
 
 namespace {
@@ -75,6 +76,29 @@ TEST(DialogTemplate, RunningOutOfRoomFailsWithoutWritingPastTheEnd) {
     for (size_t i = capacity; i < block.size(); ++i) ASSERT_EQ(block[i], 0xAB) << i;
   }
   EXPECT_EQ(WriteMessageTemplate(MessageKind::SaveChanges, full.data(), needed), needed);
+}
+
+TEST(DialogTemplate, FilePropertiesBytes) {
+  Bytes want;
+  want.D(0x90C000C0).D(0).W(23).W(40).W(50).W(225).W(165).W(0).W(0).T(" File Properties");
+  want.W(8).T("MS Sans Serif");
+  want.Item(0x50000003, 11, 8, 18, 20, 100, 0x82, "");
+  const char* labels[] = {"File:", "Type:", "Location:", "Size:", "Mode:",
+                          "MS DOS:", "Created:", "Modified:", "Accessed:"};
+  const short rows[] = {10, 20, 40, 60, 70, 90, 105, 115, 125};
+  const int ids[] = {101, 102, 103, 104, 105, 109, 106, 107, 108};
+  const short lines[][2] = {{6, 35}, {5, 83}};  // before Location and MS DOS
+  for (int i = 0; i < 9; ++i) {
+    if (i == 2 || i == 5) want.Item(0x50001010, lines[i / 5][0], lines[i / 5][1], 214, 1, 0xFFFF, 0x82, "");
+    const short x = i < 2 ? 34 : 17, cx = i < 2 ? 18 : 35, cy = i == 2 ? 16 : 8;
+    want.Item(0x50000002, x, rows[i], cx, 8, 0xFFFF, 0x82, labels[i])
+        .Item(0x50000000, 60, rows[i], 150, cy, ids[i], 0x82, "");
+  }
+  want.Item(0x50001010, 5, 138, 214, 1, 0xFFFF, 0x82, "").Item(0x50000000, 165, 145, 40, 14, IDOK, 0x80, "OK");
+  std::vector<unsigned char> block(kPropertiesTemplateSize, 0);
+  ASSERT_EQ(WritePropertiesTemplate(block.data(), block.size()), want.data.size());
+  block.resize(want.data.size());
+  EXPECT_EQ(block, want.data);
 }
 
 }  // namespace

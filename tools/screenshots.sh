@@ -61,6 +61,9 @@ wine "$remote" command NorvelAppClass "$(command_id IDM_ASCIICHART)" || exit 1
 shoot TableWindowClass chart.png || exit 1
 wine "$remote" command NorvelAppClass "$(command_id IDM_ERRORCODES)" || exit 1
 shoot MSErrorsClass error-codes.png || exit 1
+wine "$remote" command NorvelAppClass "$(command_id IDM_PROPERTIES)" || exit 1
+shoot '#32770' properties.png || exit 1
+wine "$remote" command '#32770' 1 || exit 1  # OK closes it
 wine "$remote" command NorvelAppClass "$(command_id IDM_FIND)" || exit 1
 shoot '#32770' find.png || exit 1
 wine "$remote" command NorvelAppClass "$(command_id IDM_ABOUT)" || exit 1

@@ -15,7 +15,7 @@
 #include "document/edit_control.h"
 #include "editing/clipboard.h"
 #include "editing/find_replace.h"
-#include "files/document_lists.h"
+#include "docset/document_lists.h"
 #include "files/file_prompts.h"
 #include "resources/resource.h"
 #include "app/options_command.h"

@@ -18,7 +18,7 @@
 #include "docset/doc_commands.h"
 #include "docset/document_set.h"
 #include "document/doc_window.h"
-#include "files/document_lists.h"
+#include "docset/document_lists.h"
 #include "settings/settings_store.h"
 #include "resources/resource.h"
 #include "ui/message_dialogs.h"

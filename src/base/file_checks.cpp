@@ -14,6 +14,9 @@ bool FileExists(const char* path) {
 
 bool IsExistingFile(const char* path) {
   if (!path || !*path) return false;
+  // A device ("nul", "c:\dir\com1") answers the attribute call like a file; its full path
+  // ("\\.\nul") shows what it is.
+  if (FullPathOf(path).compare(0, 4, "\\\\.\\") == 0) return false;
   const DWORD attributes = GetFileAttributesA(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -5,7 +5,7 @@
 // True when a find-first-file on the path succeeds (a matching wildcard pattern counts).
 bool FileExists(const char* path);
 
-// True when the name is an existing file (not a folder).
+// True when the name is an existing file (not a folder or a device).
 bool IsExistingFile(const char* path);
 
 // True when the file exists and its read-only attribute is clear.

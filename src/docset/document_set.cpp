@@ -53,9 +53,6 @@ HWND FindOpenDocument(const char* name) {
   return found;
 }
 
-namespace {
-
-// Opens `name` unless a document of that full path is open already (then brought forward).
 int OpenOrActivate(HWND frame, const char* name, AppOptionsRecord& options) {
   const std::string path = FullPathOf(name);
   if (path.size() >= kPathCapacity) {
@@ -64,8 +61,6 @@ int OpenOrActivate(HWND frame, const char* name, AppOptionsRecord& options) {
   if (FindOpenDocument(path.c_str())) return 1;
   return CreateDocWindow(frame, path.c_str(), 0, options) != nullptr;
 }
-
-}  // namespace
 
 int OpenNamedFile(HWND frame, const char* name, AppOptionsRecord& options) {
   std::string unquoted;

@@ -12,6 +12,9 @@ void ForEachDocWindow(const std::function<void(HWND)>& visit);
 
 // The open document of this name (ignoring case), brought forward with a beep; null if none.
 HWND FindOpenDocument(const char* name);
+// Opens `name` as a full path unless a document of that path is open already (then brought
+// forward with a beep).
+int OpenOrActivate(HWND frame, const char* name, AppOptionsRecord& options);
 // Opens or activates the named file: a second instance's command line (quotes dropped).
 int OpenNamedFile(HWND frame, const char* name, AppOptionsRecord& options);
 int OpenDroppedFiles(HWND frame, HDROP drop, AppOptionsRecord& options);

@@ -20,3 +20,10 @@ void AddRecentFile(const char* name, AppOptionsRecord& options) {
   for (int i = match; i > 0; --i) std::memcpy(slots[i], slots[i - 1], sizeof slots[i]);
   lstrcpynA(slots[0], entry, sizeof slots[0]);
 }
+
+void RemoveRecentFile(int index, AppOptionsRecord& options) {
+  if (index < 0 || index >= kListSlots) return;
+  auto& slots = options.RecentFiles;
+  for (int i = index; i < kListSlots - 1; ++i) std::memcpy(slots[i], slots[i + 1], sizeof slots[i]);
+  std::memset(slots[kListSlots - 1], 0, sizeof slots[kListSlots - 1]);
+}

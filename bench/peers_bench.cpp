@@ -3,8 +3,9 @@
 // after one typed character, and the peak working set with the file open. Rounds interleave the
 // programs so that a busy machine slows them alike; medians, spreads and ratios are printed.
 //
-//   wine peers_bench.exe NORVEL.EXE [rounds] [small]     (bench/peers runs it in a session)
-// "small": the 1 MB files only.
+//   wine peers_bench.exe NORVEL.EXE [rounds (5)] [small|large|all] [OLD.EXE]
+// (bench/peers runs it in a session). "small": the 1 MB files only, "large": the 10 MB ones.
+// OLD.EXE: another build of Norvel measured in the same rounds, as "Norvel before".
 #include <windows.h>
 #include <psapi.h>
 
@@ -222,14 +223,18 @@ double Median(std::vector<double> values) {
   return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-void PrintRows(const std::vector<Program>& programs, const std::vector<Row>& rows, int rounds) {
-  std::printf("\n%d rounds; median [min-max]; ratio = Norvel / peer\n", rounds);
-  std::printf("| | %s | %s | %s | / %s | / %s |\n|---|---|---|---|---|---|\n", programs[0].name,
-              programs[1].name, programs[2].name, programs[1].name, programs[2].name);
+// Ratios compare the first program (Norvel as built) with the last two (the peers).
+void PrintRows(const std::vector<Program>& programs, const std::vector<Row>& rows, int round) {
+  const size_t n = programs.size();
+  std::printf("\nafter %d rounds; median [min-max]; ratios: Norvel / peer\n|", round);
+  for (const Program& program : programs) std::printf(" | %s", program.name);
+  std::printf(" | / %s | / %s |\n|---|", programs[n - 2].name, programs[n - 1].name);
+  for (size_t p = 0; p < n + 2; ++p) std::printf("---|");
+  std::printf("\n");
   for (const Row& row : rows) {
     std::printf("| %s |", row.what.c_str());
-    double medians[3];
-    for (size_t p = 0; p < 3; ++p) {
+    std::vector<double> medians(n);
+    for (size_t p = 0; p < n; ++p) {
       const auto& v = row.values[p];
       medians[p] = Median(v);
       if (v.empty()) {
@@ -239,7 +244,7 @@ void PrintRows(const std::vector<Program>& programs, const std::vector<Row>& row
       std::printf(" %.0f [%.0f-%.0f] |", medians[p], *std::min_element(v.begin(), v.end()),
                   *std::max_element(v.begin(), v.end()));
     }
-    for (size_t p = 1; p < 3; ++p) {
+    for (size_t p = n - 2; p < n; ++p) {
       if (medians[0] > 0 && medians[p] > 0) {
         std::printf(" %.2f |", medians[0] / medians[p]);
       } else {
@@ -255,17 +260,18 @@ void PrintRows(const std::vector<Program>& programs, const std::vector<Row>& row
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: peers_bench NORVEL.EXE [rounds] [small]\n");
+    std::fprintf(stderr, "usage: peers_bench NORVEL.EXE [rounds] [small|large|all] [OLD.EXE]\n");
     return 2;
   }
   const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-  const bool small = argc > 3 && std::strcmp(argv[3], "small") == 0;
+  const std::string sizes = argc > 3 ? argv[3] : "all";
   char windows[MAX_PATH];
   GetWindowsDirectoryA(windows, sizeof windows);
-  std::vector<Program> programs = {
-      {"Norvel", argv[1]},
-      {"notepad", std::string(windows) + "\\notepad.exe"},
-      {"wordpad", "C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe"}};
+  std::vector<Program> programs = {{"Norvel", argv[1]}};
+  if (argc > 4) programs.push_back({"Norvel before", argv[4]});
+  programs.push_back({"notepad", std::string(windows) + "\\notepad.exe"});
+  programs.push_back({"wordpad", "C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe"});
+  const size_t n = programs.size();
   for (Program& program : programs) {
     program.saveCommand = SaveCommandOf(program.exe);
     if (!program.saveCommand) {
@@ -274,21 +280,24 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::vector<TestFile> files = {MakeFile("1MB-CRLF", 1048576, true),
-                                 MakeFile("1MB-LF", 1048576, false)};
-  if (!small) {
+  std::vector<TestFile> files;
+  if (sizes != "large") {
+    files.push_back(MakeFile("1MB-CRLF", 1048576, true));
+    files.push_back(MakeFile("1MB-LF", 1048576, false));
+  }
+  if (sizes != "small") {
     files.push_back(MakeFile("10MB-CRLF", 10000000, true));
     files.push_back(MakeFile("10MB-LF", 10000000, false));
   }
   // Rows: start-up; then per file its open, save and peak working set.
   std::vector<Row> rows;
-  rows.push_back({"start-up, no file (ms)", std::vector<std::vector<double>>(3)});
+  rows.push_back({"start-up, no file (ms)", std::vector<std::vector<double>>(n)});
   for (const TestFile& file : files) {
-    rows.push_back({"open " + file.label + " (ms)", std::vector<std::vector<double>>(3)});
+    rows.push_back({"open " + file.label + " (ms)", std::vector<std::vector<double>>(n)});
     rows.push_back({"save " + file.label + " after one typed character (ms)",
-                    std::vector<std::vector<double>>(3)});
+                    std::vector<std::vector<double>>(n)});
     rows.push_back({"peak working set, " + file.label + " open (MiB)",
-                    std::vector<std::vector<double>>(3)});
+                    std::vector<std::vector<double>>(n)});
   }
 
   // The first start of each program (its first registry writes, cold caches) is not counted.
@@ -296,18 +305,18 @@ int main(int argc, char** argv) {
 
   for (int round = 1; round <= rounds; ++round) {
     // A different program goes first in each round.
-    for (size_t i = 0; i < programs.size(); ++i) {
-      const size_t p = (i + round) % programs.size();
+    for (size_t i = 0; i < n; ++i) {
+      const size_t p = (i + round) % n;
       const Run run = RunOnce(programs[p], nullptr, false);
       if (run.ok) rows[0].values[p].push_back(run.open);
     }
     for (size_t f = 0; f < files.size(); ++f) {
-      for (size_t i = 0; i < programs.size(); ++i) {
-        const size_t p = (i + round + f) % programs.size();
+      for (size_t i = 0; i < n; ++i) {
+        const size_t p = (i + round + f) % n;
         const Run run = RunOnce(programs[p], &files[f], true);
         if (!run.ok) {
-          std::fprintf(stderr, "round %d: %s did not show %s\n", round, programs[p].name,
-                       files[f].label.c_str());
+          std::printf("round %d: %s did not show %s\n", round, programs[p].name,
+                      files[f].label.c_str());
           continue;
         }
         rows[1 + f * 3].values[p].push_back(run.open);
@@ -315,9 +324,9 @@ int main(int argc, char** argv) {
         if (run.peakMiB >= 0) rows[3 + f * 3].values[p].push_back(run.peakMiB);
       }
     }
-    std::fprintf(stderr, "round %d of %d done\n", round, rounds);
+    // The table so far: a run cut short still leaves its figures.
+    PrintRows(programs, rows, round);
   }
-  PrintRows(programs, rows, rounds);
   for (const TestFile& file : files) DeleteFileA(file.path.c_str());
   return 0;
 }

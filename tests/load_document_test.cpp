@@ -1,5 +1,7 @@
 // Loading text files: conventions byte for byte, limits, access rules and failures.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "document_fixture.h"
 #include "files/line_format.h"
@@ -129,6 +131,53 @@ TEST_F(LoadDocument, SysEditFilesStayOutOfTheRecentList) {
   ASSERT_NE(WriteAndOpen("system.ini", "[boot]\r\n"), nullptr);
   EXPECT_STREQ(AppOptions.RecentFiles[0], "");
   EXPECT_STREQ(AppOptions.FileSpec, "before");
+}
+
+// Status line part 0 texts, as they were set while one of these lived.
+class StatusRecorder {
+ public:
+  StatusRecorder() {
+    texts_ = &texts;
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(StatusBar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Record)));
+  }
+  ~StatusRecorder() { SetWindowLongPtrA(StatusBar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_)); }
+  std::vector<std::string> texts;
+
+ private:
+  static LRESULT CALLBACK Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == SB_SETTEXTA && LOBYTE(wParam) == 0) texts_->push_back(reinterpret_cast<char*>(lParam));
+    return CallWindowProcA(original_, window, message, wParam, lParam);
+  }
+  static inline std::vector<std::string>* texts_;
+  static inline WNDPROC original_;
+};
+
+TEST_F(LoadDocument, AFileOverOneMegabyteCountsItsReadingOut) {
+  for (const size_t size : {size_t{1048576}, size_t{1100000}}) {
+    std::string bytes(size, 'x');
+    for (size_t i = 99; i < size; i += 100) bytes[i] = '\n';
+    const std::string path = folder_.Write("big" + std::to_string(size) + ".txt", bytes);
+    StatusRecorder status;
+    HWND document = Open(path);
+    ASSERT_NE(document, nullptr);
+    // The shares shown, in order: none for a file of exactly 1 MB.
+    std::vector<int> shares;
+    for (const std::string& text : status.texts) {
+      const std::string prefix = "Reading " + path + ": ";
+      if (text.compare(0, prefix.size(), prefix) == 0) shares.push_back(std::stoi(text.substr(prefix.size())));
+    }
+    if (size == 1048576) {
+      EXPECT_TRUE(shares.empty());
+    } else {
+      ASSERT_GE(shares.size(), 10u);
+      EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+      EXPECT_EQ(shares.back(), 100);
+    }
+    EXPECT_EQ(status.texts.back(), path + " opened");
+    EXPECT_EQ(GetWindowTextLengthA(DocEditControl(document)), static_cast<int>(size + size / 100));
+    Close(document);
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Loading text files: conventions byte for byte, limits, access rules and failures.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "document_fixture.h"
 #include "files/line_format.h"
@@ -129,6 +131,31 @@ TEST_F(LoadDocument, SysEditFilesStayOutOfTheRecentList) {
   ASSERT_NE(WriteAndOpen("system.ini", "[boot]\r\n"), nullptr);
   EXPECT_STREQ(AppOptions.RecentFiles[0], "");
   EXPECT_STREQ(AppOptions.FileSpec, "before");
+}
+
+std::vector<std::string> statusTexts;  // status part 0, as set while RecordStatus is hooked
+LRESULT CALLBACK RecordStatus(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (call->hwnd == StatusBar && call->message == SB_SETTEXTA && LOBYTE(call->wParam) == 0)
+    statusTexts.push_back(reinterpret_cast<const char*>(call->lParam));
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+TEST_F(LoadDocument, AFileOverOneMegabyteCountsItsReadingOut) {
+  for (const size_t size : {size_t{1048576}, size_t{1048577}}) {
+    std::string bytes(size, 'x');
+    for (size_t i = 99; i < size; i += 100) bytes[i] = '\n';
+    const std::string path = folder_.Write("big.txt", bytes), counting = "Reading " + path + ": ";
+    statusTexts.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, RecordStatus, nullptr, GetCurrentThreadId());
+    Close(Open(path));
+    UnhookWindowsHookEx(hook);
+    std::vector<int> shares;  // the counts shown, in order
+    for (const std::string& text : statusTexts)
+      if (text.rfind(counting, 0) == 0) shares.push_back(std::stoi(text.substr(counting.size())));
+    EXPECT_EQ(shares.size() >= 10 && std::is_sorted(shares.begin(), shares.end()) && shares.back() == 100,
+              size > 1048576);
+    EXPECT_EQ(statusTexts.back(), path + " opened");
+  }
 }
 
 }  // namespace

@@ -93,6 +93,10 @@ namespace {
 struct StreamSource {
   const char* next;
   size_t left;
+  size_t length;
+  StreamProgress progress;
+  void* context;
+  int percent;  // last share reported
 };
 
 DWORD CALLBACK ReadStreamSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
@@ -102,12 +106,20 @@ DWORD CALLBACK ReadStreamSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LO
   source->next += count;
   source->left -= count;
   *given = static_cast<LONG>(count);
+  if (source->progress && source->length > 0) {
+    const int percent = static_cast<int>((source->length - source->left) * 100 / source->length);
+    if (percent > source->percent) {
+      source->percent = percent;
+      source->progress(source->context, percent);
+    }
+  }
   return 0;
 }
 
 }  // namespace
 
-int SetEditText(HWND edit, const char* text, size_t length) {
+int SetEditText(HWND edit, const char* text, size_t length, StreamProgress progress,
+                void* context) {
   if (!edit) return 0;
   // A text that grew past the limit when its line ends became CR LF is kept whole: the limit
   // of this control is raised just as far as the text needs.
@@ -115,11 +127,31 @@ int SetEditText(HWND edit, const char* text, size_t length) {
   if (limit >= 0 && length >= static_cast<size_t>(limit)) {
     SendMessageA(edit, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(length + 1));
   }
-  StreamSource source = {text, length};
+  StreamSource source = {text, length, length, progress, context, 0};
   EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, ReadStreamSource};
   SendMessageA(edit, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
   return stream.dwError == 0;
 }
+
+namespace {
+
+struct StreamTarget {
+  char* next;
+  size_t room;  // bytes left before the terminator's place
+};
+
+DWORD CALLBACK WriteStreamTarget(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* taken) {
+  auto* target = reinterpret_cast<StreamTarget*>(cookie);
+  // More text than the control reported: stop rather than write past the block.
+  if (count < 0 || static_cast<size_t>(count) > target->room) return 1;
+  std::memcpy(target->next, buffer, static_cast<size_t>(count));
+  target->next += count;
+  target->room -= static_cast<size_t>(count);
+  *taken = count;
+  return 0;
+}
+
+}  // namespace
 
 GlobalBlock GetEditorText(HWND edit, DWORD* length) {
   *length = 0;
@@ -131,9 +163,23 @@ GlobalBlock GetEditorText(HWND edit, DWORD* length) {
     return text;
   }
   if (textLength > 0) {
-    TEXTRANGEA range = {{0, static_cast<LONG>(textLength)}, text.data()};
-    const LRESULT copied = SendMessageA(edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    *length = static_cast<DWORD>(copied > 0 ? copied : 0);
+    // Streaming out is the control's quickest way to give its whole text under Wine, ahead of
+    // one text-range request and WM_GETTEXT.
+    StreamTarget target = {text.data(), size - 1};
+    EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&target), 0, WriteStreamTarget};
+    SendMessageA(edit, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+    const size_t streamed = static_cast<size_t>(target.next - text.data());
+    if (stream.dwError == 0 && streamed == static_cast<size_t>(textLength)) {
+      *length = static_cast<DWORD>(streamed);
+    } else {
+      // The stream gave another count than the control reported (line ends written some
+      // other way): the text-range request, which counts as the control does.
+      TEXTRANGEA range = {{0, static_cast<LONG>(textLength)}, text.data()};
+      const LRESULT copied =
+          SendMessageA(edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+      *length = static_cast<DWORD>(copied > 0 ? copied : 0);
+    }
+    text.data()[*length] = '\0';
   }
   return text;
 }

@@ -27,7 +27,11 @@ LRESULT SetEditFont(HWND edit, HFONT font);
 // Replaces the whole text. Streamed in: under Wine this is many times faster than WM_SETTEXT
 // for a large text, with the same result. The control's limit is raised when the text would
 // not fit it, so no byte is ever cut off.
-int SetEditText(HWND edit, const char* text, size_t length);
+// `progress`, when given, hears the share streamed in so far, in whole percent, each time it
+// grows (the control itself takes nearly all of a large load's time).
+using StreamProgress = void (*)(void* context, int percent);
+int SetEditText(HWND edit, const char* text, size_t length, StreamProgress progress = nullptr,
+                void* context = nullptr);
 
 // The control's whole text, NUL-terminated, in a block of (length + 16) bytes; an empty block
 // after reporting a failed allocation.

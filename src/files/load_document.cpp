@@ -14,6 +14,17 @@
 #include "ui/wait_cursor.h"
 #include "ui/window_text.h"
 
+namespace {
+
+// Larger texts take the control a second or more to take in: the status line counts it out.
+constexpr long kProgressFrom = 1048576;  // bytes of the file
+
+void ShowReadingProgress(void* path, int percent) {
+  SetStatus(IDS_READING_PROGRESS, static_cast<const char*>(path), percent);
+}
+
+}  // namespace
+
 int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRecord& options) {
   if (!FileExists(path)) return ShowMessage(document, IDS_APPNAME, 60021, path);
   const long size = FileSizeOf(path);
@@ -39,7 +50,9 @@ int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRec
                               file.length, options.LtGray);
     if (!edit) return 0;
   } else {
-    SetEditText(edit, file.text.data(), file.length);
+    SetEditText(edit, file.text.data(), file.length,
+                size > kProgressFrom ? ShowReadingProgress : nullptr,
+                const_cast<char*>(path));
   }
   file.text.Reset();
   ShowWindow(edit, SW_SHOW);

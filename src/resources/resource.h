@@ -153,6 +153,7 @@
 #define IDS_SORT_DONE 29014
 #define IDS_SORT_CANCELED 29015
 #define IDS_TIMESTAMP_PAGE 29016
+#define IDS_READING_PROGRESS 29017
 /* The options sheet: its caption, the tab texts in page order, the text of an unfinished page */
 #define IDS_OPTIONS_CAPTION 29100
 #define IDS_PAGE_EDITOR 29101

@@ -24,5 +24,7 @@ void SetStatus(UINT id, ...) {
   if (vsnprintf(text, sizeof text, format, args) < 0) text[0] = '\0';
   va_end(args);
   SendMessageA(StatusBar, SB_SETTEXTA, 0 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text));
-  if (FrameWindow) UpdateWindow(FrameWindow);
+  // The text shows at once, even inside a long step; the rest of the frame paints when idle
+  // (painting it here would redraw a large document for every status text).
+  UpdateWindow(StatusBar);
 }

@@ -175,6 +175,16 @@
 #define IDD_ERRORS_PROGRESS 5400
 #define IDC_ERRORS_PROGRESS 100
 
+/* The Time Stamp page of the options sheet */
+#define IDD_TIMESTAMP_PAGE 3000
+#define IDC_STAMP_REGIONAL 6
+#define IDC_STAMP_PREVIEW 100
+#define IDC_STAMP_SHOWDATE 101
+#define IDC_STAMP_LONGDATE 102
+#define IDC_STAMP_SHORTDATE 103
+#define IDC_STAMP_SHOWTIME 111
+#define IDC_STAMP_DATEFIRST 112
+#define IDC_STAMP_TIMEFIRST 113
 /* Further icons: option page groups, dialogs and tool windows */
 #define IDI_SOUNDS 2525
 #define IDI_FOLDER 2555

@@ -2,7 +2,10 @@
 // built yet is a placeholder that says so and stores nothing.
 #include "options/page_table.h"
 
+#include "options/page_setup_template.h"
 #include "options/placeholder_page.h"
+#include "options/printing_page.h"
+#include "options/time_stamp_page.h"
 #include "resources/resource.h"
 
 namespace {
@@ -18,16 +21,14 @@ const OptionsPageEntry kPages[kOptionsPageCount] = {
      PlaceholderPageProc<IDM_OPTIONS, kEditorHelp>, PageDataKind::Copy},
     {IDS_PAGE_FILTERS, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_FILTERS, kFiltersHelp>, PageDataKind::Copy},
-    {IDS_PAGE_PRINTING, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_PAGESETUP, kPrintingHelp>, PageDataKind::Copy},
+    {IDS_PAGE_PRINTING, 0, BuildPageSetupTemplate, PrintingPageProc, PageDataKind::PageSetup},
     {IDS_PAGE_TOOLS, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_CUSTOMIZETOOLS, kToolsHelp>, PageDataKind::Copy},
     {IDS_PAGE_MACROS, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_CUSTOMIZEMACROS, kMacrosHelp>, PageDataKind::Copy},
     {IDS_PAGE_SYSEDIT, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_SYSEDITFILES, kSysEditHelp>, PageDataKind::Copy},
-    {IDS_PAGE_TIMESTAMP, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDS_TIMESTAMP_PAGE, kTimeStampHelp>, PageDataKind::Copy},
+    {IDS_PAGE_TIMESTAMP, IDD_TIMESTAMP_PAGE, nullptr, TimeStampPageProc, PageDataKind::Copy},
     {IDS_PAGE_EXPLORER, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_SETUP, kExplorerHelp>, PageDataKind::Copy},
     {IDS_PAGE_VERSION, 0, BuildPlaceholderTemplate,

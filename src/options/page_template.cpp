@@ -18,6 +18,6 @@ GlobalBlock AllocatePageTemplate() {
 int BeginPageTemplate(DialogTemplateBuilder& builder, const char* caption, DWORD pictureStyle) {
   static_assert(IDB_OPTIONS_SIDE == 1999, "the side picture's text below names it");
   return builder.BeginDialog({kPageStyle, 0, 0, 0, 320, 172, caption, 8, "MS Sans Serif"}) &&
-         builder.AddItem({WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_SUNKEN | pictureStyle, 0, 7, 7, 104,
-                          159, kUnaddressedId, kStaticClassAtom, "#1999"});
+         builder.AddItem({WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_SUNKEN | pictureStyle, 0, 7, 7,
+                          104, 159, kUnaddressedId, kStaticClassAtom, "#1999"});
 }

@@ -6,6 +6,7 @@
 
 #include "options/inches.h"
 
+// clang-format off
 TEST(Inches, FormatAndParse) {
   const std::pair<long, const char*> shown[] = {
       {500, "0.50"}, {1225, "1.23"}, {5, "0.01"}, {-1000, "-1.00"}, {2147483647, "2147483.75"}};
@@ -21,3 +22,4 @@ TEST(Inches, FormatAndParse) {
       {std::string(300, '9'), 2147483647}, {"0." + std::string(298, '5'), 555}};
   for (const auto& c : read) EXPECT_EQ(c.second, ParseInchesText(c.first.c_str())) << c.first;
 }
+// clang-format on

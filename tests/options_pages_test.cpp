@@ -29,23 +29,15 @@ TEST(PrintingPage, TemplateBytes) {
   ASSERT_GT(WritePageSetupTemplate(&block[0], block.size()), 0u);
   EXPECT_EQ(0u, block.find(Words({0xC0, 0x90C0, 0, 0, 27, 0, 0, 320, 172, 0, 0}, "Printing") +
                            Words({8}, "MS Sans Serif")));
-  const struct {
-    unsigned style, x, y, cx, cy, id, atom;
-    const char* text;
-  } items[] = {// a few of the 27, each found on a 4-byte boundary
-               {0x5000120E, 7, 7, 104, 159, 0xFFFF, 0x82, "#1999"},
-               {0x50810080, 150, 20, 160, 12, 111, 0x81, ""},
-               {0x50010003, 220, 65, 60, 9, 123, 0x80, "Ce&nter Footer"},
-               {0x50000000, 120, 80, 168, 16, 0xFFFF, 0x82,
-                "Use the following text macros to insert file "
-                "information\rin the headers and footers printed on each page:"},
-               {0x50000003, 121, 141, 18, 20, 0xFFFF, 0x82, "#2720"},
-               {0x50810080, 245, 153, 30, 12, 103, 0x81, ""}};
-  for (const auto& i : items) {
-    const size_t at = block.find(
-        Words({i.style & 0xFFFF, i.style >> 16, 0, 0, i.x, i.y, i.cx, i.cy, i.id, 0xFFFF, i.atom},
-              i.text));
-    EXPECT_TRUE(at != std::string::npos && at % 4 == 0) << i.text;
+  const std::vector<unsigned> items[] = {
+      // a few of the 27 items, each on a 4-byte boundary
+      {0x120E, 0x5000, 0, 0, 7, 7, 104, 159, 0xFFFF, 0xFFFF, 0x82, '#', '1', '9', '9', '9'},
+      {0x0080, 0x5081, 0, 0, 150, 20, 160, 12, 111, 0xFFFF, 0x81},
+      {0x0003, 0x5000, 0, 0, 121, 141, 18, 20, 0xFFFF, 0xFFFF, 0x82, '#', '2', '7', '2', '0'},
+      {0x0080, 0x5081, 0, 0, 245, 153, 30, 12, 103, 0xFFFF, 0x81}};
+  for (const auto& item : items) {
+    const size_t at = block.find(Words(item, ""));
+    EXPECT_TRUE(at != std::string::npos && at % 4 == 0) << item[4] << "," << item[5];
   }
   DialogAnswerer answerer;  // out of memory: the user reads why, the sheet gets nothing
   answerer.PressButton(IDOK);
@@ -62,6 +54,7 @@ TEST_F(OptionsPagesTest, PrintingAndTimeStampPagesStoreWhatTheControlsSay) {
   ASSERT_NE(StartFrame(), nullptr);
   PageSetupRecord& stored = AppOptions.PageSetup;
   lstrcpyA(stored.Header, "H");
+  stored.LeftMargin = 1225;
   SetTimestampClock([] { return std::tm{}; });  // a fixed time: the example cannot move on
   const std::string date = FormatDateText(nullptr, 1, nullptr);
   const std::string shortDate = FormatDateText(nullptr, 0, nullptr);
@@ -85,16 +78,17 @@ TEST_F(OptionsPagesTest, PrintingAndTimeStampPagesStoreWhatTheControlsSay) {
   answerer.Run([&](HWND sheet, DialogAnswerer&) {
     HWND page = PropSheet_GetCurrentPageHwnd(sheet);
     const PageSetupRecord& copy = *PageData<PageSetupRecord>(page);
-    EXPECT_EQ("0.50", DialogAnswerer::Read(page).ControlText(102));
+    EXPECT_EQ("1.23", DialogAnswerer::Read(page).ControlText(102));
     const std::pair<int, const char*> fields[] = {{101, "0.75"}, {102, "1.2345"}, {103, "abc"},
                                                   {104, "-1"},   {111, ""},       {121, "Pg $P"}};
     for (const auto& f : fields) DialogAnswerer::SetControlText(page, f.first, f.second);
     DialogAnswerer::Click(page, 113);
     PropSheet_SetCurSel(sheet, nullptr, kTimeStampPage);  // refused: the ticked header is empty
     EXPECT_EQ(page, PropSheet_GetCurrentPageHwnd(sheet));
-    EXPECT_EQ("H", DialogAnswerer::Read(page).ControlText(111));
-    EXPECT_EQ(0u, copy.CenterHeader);  // read before the check, so kept
-    EXPECT_EQ(500, copy.TopMargin);    // after it, so not
+    // The stored header is back; CenterHeader, read before the check, is kept; the margins not.
+    EXPECT_EQ("H 0 500", DialogAnswerer::Read(page).ControlText(111) + " " +
+                             std::to_string(copy.CenterHeader) + " " +
+                             std::to_string(copy.TopMargin));
     DialogAnswerer::SetControlText(page, 111, "");
     DialogAnswerer::Click(page, 112);  // an unticked header may be empty
     DialogAnswerer::Click(page, 122);
@@ -117,10 +111,10 @@ TEST_F(OptionsPagesTest, PrintingAndTimeStampPagesStoreWhatTheControlsSay) {
   SetShellOpenFunction(nullptr);
   SetTimestampClock(nullptr);
   ASSERT_EQ(2u, answerer.Count());
-  EXPECT_EQ("Page Setup Error", answerer.Seen()[1].title);
   EXPECT_EQ(
-      "\r\rPlease specify the header text to be printed\ror uncheck the Print Header checkbox",
-      answerer.Seen()[1].ControlText(101));
+      "Page Setup Error:\r\rPlease specify the header text to be printed\ror uncheck the "
+      "Print Header checkbox",
+      answerer.Seen()[1].title + ":" + answerer.Seen()[1].ControlText(101));
   char got[600];
   std::snprintf(got, sizeof got, "%ld %ld %ld %ld %lu%lu%lu%lu %s|%s", stored.TopMargin,
                 stored.LeftMargin, stored.BottomMargin, stored.RightMargin, stored.ShowHeader,

@@ -2,32 +2,31 @@
 // built yet is a placeholder that says so and stores nothing.
 #include "options/page_table.h"
 
+#include "options/editor_page.h"
+#include "options/filters_page.h"
 #include "options/page_setup_template.h"
 #include "options/placeholder_page.h"
 #include "options/printing_page.h"
+#include "options/sysedit_page.h"
 #include "options/time_stamp_page.h"
 #include "resources/resource.h"
 
 namespace {
 
 // Help topics of the pages, in the help file.
-constexpr UINT kEditorHelp = 100, kFiltersHelp = 500, kPrintingHelp = 900, kToolsHelp = 300,
-               kMacrosHelp = 1000, kSysEditHelp = 120, kTimeStampHelp = 105, kExplorerHelp = 200,
-               kVersionHelp = 800;
+constexpr UINT kPrintingHelp = 900, kToolsHelp = 300, kMacrosHelp = 1000, kTimeStampHelp = 105,
+               kExplorerHelp = 200, kVersionHelp = 800;
 
 // clang-format off
 const OptionsPageEntry kPages[kOptionsPageCount] = {
-    {IDS_PAGE_EDITOR, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_OPTIONS, kEditorHelp>, PageDataKind::Copy},
-    {IDS_PAGE_FILTERS, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_FILTERS, kFiltersHelp>, PageDataKind::Copy},
+    {IDS_PAGE_EDITOR, IDD_EDITOR_PAGE, nullptr, EditorPageProc, PageDataKind::Copy},
+    {IDS_PAGE_FILTERS, IDD_FILTERS_PAGE, nullptr, FiltersPageProc, PageDataKind::Copy},
     {IDS_PAGE_PRINTING, 0, BuildPageSetupTemplate, PrintingPageProc, PageDataKind::PageSetup},
     {IDS_PAGE_TOOLS, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_CUSTOMIZETOOLS, kToolsHelp>, PageDataKind::Copy},
     {IDS_PAGE_MACROS, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_CUSTOMIZEMACROS, kMacrosHelp>, PageDataKind::Copy},
-    {IDS_PAGE_SYSEDIT, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_SYSEDITFILES, kSysEditHelp>, PageDataKind::Copy},
+    {IDS_PAGE_SYSEDIT, IDD_SYSEDIT_PAGE, nullptr, SysEditPageProc, PageDataKind::Copy},
     {IDS_PAGE_TIMESTAMP, IDD_TIMESTAMP_PAGE, nullptr, TimeStampPageProc, PageDataKind::Copy},
     {IDS_PAGE_EXPLORER, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_SETUP, kExplorerHelp>, PageDataKind::Copy},

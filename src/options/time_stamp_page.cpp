@@ -14,7 +14,13 @@
 
 namespace {
 
-ShellOpenFunction shellOpen = ShellExecuteA;
+// The seam's own calling convention, so that a test's function fits it on every target.
+HINSTANCE SystemShellOpen(HWND owner, const char* verb, const char* file, const char* parameters,
+                          const char* folder, int show) {
+  return ShellExecuteA(owner, verb, file, parameters, folder, show);
+}
+
+ShellOpenFunction shellOpen = SystemShellOpen;
 
 void Show(HWND page, int id, DWORD on) {
   CheckDlgButton(page, id, on ? BST_CHECKED : BST_UNCHECKED);
@@ -82,7 +88,7 @@ void OpenRegionalSettings(HWND page) {
 }
 
 void SetShellOpenFunction(ShellOpenFunction open) {
-  shellOpen = open ? open : ShellExecuteA;
+  shellOpen = open ? open : SystemShellOpen;
 }
 
 namespace {

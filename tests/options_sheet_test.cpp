@@ -15,26 +15,16 @@
 #include "app/options_command.h"
 #include "app/tray.h"
 #include "document/edit_control.h"
-#include "frame_fixture.h"
+#include "document_fixture.h"
 #include "resources/resource.h"
-#include "temp_folder.h"
 
 namespace {
 
 std::string SelectedTab(HWND sheet) {
   HWND tabs = PropSheet_GetTabControl(sheet);
   char text[64] = "";
-  TCITEMA item = {};
-  item.mask = TCIF_TEXT;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
+  TCITEMA item = {TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
   SendMessageA(tabs, TCM_GETITEMA, TabCtrl_GetCurSel(tabs), reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
-std::string StatusPart0() {
-  char text[256] = "";
-  SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
@@ -60,34 +50,37 @@ DWORD StoredBackup() {
   return value;
 }
 
-// Types into a page's simple combo box as a user would: the edit field changes, the page hears.
-void TypeInto(HWND sheet, int id, const char* text) {
+// A page's combo box as a user works it: a row chosen or a text typed, and the page told.
+void Choose(HWND sheet, int id, int row, const char* typed = nullptr) {
   HWND combo = DialogAnswerer::FindControl(sheet, id);
-  SetWindowTextA(combo, text);
-  SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE),
+  if (typed) SetWindowTextA(combo, typed);
+  if (!typed) SendMessageA(combo, CB_SETCURSEL, row, 0);
+  SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, typed ? CBN_EDITCHANGE : CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo));
 }
 
-using OptionsSheetTest = FrameFixture;
+using OptionsSheetTest = DocumentFixture;
 
 TEST_F(OptionsSheetTest, EachCommandOpensTheSheetAtItsPlaceAndPageAndCancelChangesNothing) {
-  ASSERT_NE(StartFrame(), nullptr);
   const RECT screen = ScreenRect;
   const LONG kFar = 100000;
   const struct {
     UINT command;  // 0: opened with start page 9
     const char* tab;
     const char* status;
-    LONG left, top;  // the stored placement; only the right and bottom are kept on screen
+    LONG left, top;    // the stored placement; only the right and bottom are kept on screen
+    const char* help;  // the topic Help asks for (the help file is missing here)
   } cases[] = {
-      {IDM_OPTIONS, "Editor", "Configure the Norvel application", kFar, kFar},
-      {IDM_PAGESETUP, "Printing", "Change page layout settings", -500, 30},
-      {IDM_CUSTOMIZETOOLS, "Tools", "Create and edit tool menu items", 40, -300},
-      {IDM_CUSTOMIZEMACROS, "Macros", "Create and edit text macro items", kFar, 10},
-      {IDM_SYSEDITFILES, "SysEdit", "Specify SysEdit files to be loaded automatically", 5, kFar},
-      {IDM_SETUP, "Explorer", "Integrate Norvel with the MS Windows Explorer", 60, 70},
-      {0, "Editor", "Configure the Norvel application", 80, 90},
+      {IDM_OPTIONS, "Editor", "Configure the Norvel application", kFar, kFar, "100"},
+      {IDM_PAGESETUP, "Printing", "Change page layout settings", -500, 30, "900"},
+      {IDM_CUSTOMIZETOOLS, "Tools", "Create and edit tool menu items", 40, -300, "300"},
+      {IDM_CUSTOMIZEMACROS, "Macros", "Create and edit text macro items", kFar, 10, "1000"},
+      {IDM_SYSEDITFILES, "SysEdit", "Specify SysEdit files to be loaded automatically", 5, kFar,
+       "120"},
+      {IDM_SETUP, "Explorer", "Integrate Norvel with the MS Windows Explorer", 60, 70, "200"},
+      {0, "Editor", "Configure the Norvel application", 80, 90, "100"},
   };
+  lstrcpynA(HelpPath, folder_.File("missing.hlp").c_str(), sizeof HelpPath);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.tab);
     AppOptions.Options.Left = c.left;
@@ -98,19 +91,24 @@ TEST_F(OptionsSheetTest, EachCommandOpensTheSheetAtItsPlaceAndPageAndCancelChang
     DialogAnswerer answerer;
     answerer.Run([&](HWND sheet, DialogAnswerer&) {
       tab = SelectedTab(sheet);
-      status = StatusPart0();
+      status = StatusText(0);
       EXPECT_EQ(9, TabCtrl_GetItemCount(PropSheet_GetTabControl(sheet)));
       GetWindowRect(sheet, &placed);
+      PropSheet_PressButton(sheet, PSBTN_HELP);
       PropSheet_PressButton(sheet, PSBTN_CANCEL);
     });
+    answerer.PressButton(IDOK);
     if (c.command) {
       Command(c.command);
     } else {
       EXPECT_EQ(0, OpenOptions(frame_, AppOptions, 9));
     }
-    ASSERT_EQ(1u, answerer.Count());
-    EXPECT_EQ(" Norvel Options", answerer.Last().title);
-    EXPECT_EQ(frame_, answerer.Last().owner);
+    ASSERT_EQ(2u, answerer.Count());
+    EXPECT_EQ(" Norvel Options", answerer.Seen()[0].title);
+    EXPECT_EQ(frame_, answerer.Seen()[0].owner);
+    EXPECT_EQ(
+        std::string("Help Topic ID: ") + c.help + "\r\rTopic not found in help file.\rCode: 2",
+        answerer.Last().ControlText(101));
     EXPECT_EQ(c.tab, tab);
     EXPECT_EQ(c.status, status);
     EXPECT_EQ(std::min(c.left, screen.right - 70), placed.left);
@@ -136,9 +134,7 @@ TEST_F(OptionsSheetTest, EditorBoxesFlipTheirFlagsAndOkAppliesTrayBeepBackground
       {IDC_EDITOR_AUTOSAVE, &AppOptionsRecord::AutoSave},
       {IDC_EDITOR_SOUNDS, &AppOptionsRecord::Sounds},
   };
-  ASSERT_NE(StartFrame(), nullptr);
-  Command(IDM_NEW);
-  HWND edit = DocEditControl(ActiveDocWindow);
+  HWND edit = DocEditControl(New());
   const COLORREF grey = GetSysColor(COLOR_BTNFACE);
   // Only Options (133) recolours open documents; SysEdit Files flips LtGray back without it.
   for (UINT command : {IDM_OPTIONS, IDM_SYSEDITFILES}) {
@@ -178,25 +174,19 @@ TEST_F(OptionsSheetTest, EditorBoxesFlipTheirFlagsAndOkAppliesTrayBeepBackground
 }
 
 TEST_F(OptionsSheetTest, FiltersAndSysEditRowsReachTheCopyOnlyOnOk) {
-  TempFolder folder;
-  const std::string chosen = folder.Write("three.ini", "x");
-  ASSERT_NE(StartFrame(), nullptr);
+  const std::string chosen = folder_.Write("three.ini", "x");
   lstrcpynA(AppOptions.Filters[2], "", kPathCapacity);  // an empty filter between others
   const AppOptionsRecord before = AppOptions;
   for (bool ok : {false, true}) {
     DialogAnswerer answerer;
     answerer.Run([&](HWND sheet, DialogAnswerer&) {
       PropSheet_SetCurSel(sheet, nullptr, kFiltersPage);
-      HWND descriptions = DialogAnswerer::FindControl(sheet, IDC_FILTER_DESCRIPTIONS);
-      SendMessageA(descriptions, CB_SETCURSEL, 1, 0);
-      SendMessageA(GetParent(descriptions), WM_COMMAND,
-                   MAKEWPARAM(IDC_FILTER_DESCRIPTIONS, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(descriptions));
+      Choose(sheet, IDC_FILTER_DESCRIPTIONS, 1);
       EXPECT_EQ(1, SendMessageA(DialogAnswerer::FindControl(sheet, IDC_FILTER_EXTENSIONS),
                                 CB_GETCURSEL, 0, 0));
-      TypeInto(sheet, IDC_FILTER_DESCRIPTIONS, "New|Name");
+      Choose(sheet, IDC_FILTER_DESCRIPTIONS, 0, "New|Name");
       DialogAnswerer::Click(sheet, IDC_FILTER_ACCEPT_DESCRIPTION);
-      TypeInto(sheet, IDC_FILTER_EXTENSIONS, "a,b|c");
+      Choose(sheet, IDC_FILTER_EXTENSIONS, 0, "a,b|c");
       DialogAnswerer::Click(sheet, IDC_FILTER_ACCEPT_EXTENSIONS);
       PropSheet_SetCurSel(sheet, nullptr, kSysEditPage);
       DialogAnswerer::SetControlText(sheet, IDC_SYSEDIT_FIRST + 4, "C:\\x\\five.ini");
@@ -211,7 +201,7 @@ TEST_F(OptionsSheetTest, FiltersAndSysEditRowsReachTheCopyOnlyOnOk) {
       EXPECT_EQ(0, std::memcmp(&before, &AppOptions, sizeof AppOptions));
       continue;
     }
-    const char* expected[kListSlots] = {before.Filters[0], "NewName|a;bc|", before.Filters[3],
+    const char* expected[kListSlots] = {before.Filters[0], "NewName|a;bc|",   before.Filters[3],
                                         before.Filters[4], before.Filters[5], before.Filters[6],
                                         before.Filters[7], before.Filters[8], before.Filters[8]};
     for (int i = 0; i < kListSlots; ++i) EXPECT_STREQ(expected[i], AppOptions.Filters[i]) << i;

@@ -94,14 +94,10 @@ void StoreSheetPosition(HWND page, PlacementRecord& placement) {
   StoreWindowPlacement(GetParent(page), placement);
 }
 
-BOOL AnswerPageStore(HWND page, UINT code, int stored) {
-  LONG_PTR answer;
-  if (code == PSN_APPLY) {
-    answer = stored ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
-  } else {
-    answer = stored ? FALSE : TRUE;  // PSN_KILLACTIVE: TRUE refuses to leave
-  }
-  SetWindowLongPtrA(page, DWLP_MSGRESULT, answer);
+// PSNRET_INVALID_NOCHANGEPAGE refuses OK (PSN_APPLY) and, being non-zero, refuses leaving the
+// page (PSN_KILLACTIVE) as well.
+BOOL AnswerPageStore(HWND page, UINT, int stored) {
+  SetWindowLongPtrA(page, DWLP_MSGRESULT, stored ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
   return TRUE;
 }
 

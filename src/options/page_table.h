@@ -17,8 +17,8 @@ enum class PageDataKind {
 };
 
 struct OptionsPageEntry {
-  UINT titleId;               // the tab's text, a string resource
-  WORD templateId;            // dialog resource, or 0 when `buildTemplate` makes it
+  UINT titleId;                    // the tab's text, a string resource
+  WORD templateId;                 // dialog resource, or 0 when `buildTemplate` makes it
   GlobalBlock (*buildTemplate)();  // in-memory template, or an empty block after its message
   DLGPROC proc;
   PageDataKind data;

@@ -30,10 +30,12 @@ constexpr DialogItem kItems[] = {
     {kText, 0, 120, 80, 168, 16, kNone, kStatic,
      "Use the following text macros to insert file information\r"
      "in the headers and footers printed on each page:"},
-    {kText, 0, 154, 99, 51, 8, kNone, kStatic, "$F = File Name"},
-    {kText, 0, 154, 110, 61, 8, kNone, kStatic, "$P = Page Number"},
-    {kText, 0, 230, 99, 58, 8, kNone, kStatic, "$D = Current Date"},
-    {kText, 0, 230, 110, 58, 8, kNone, kStatic, "$T = Current Time"},
+    // The legend is wider than its text needs with the classic bitmap font: fonts with wider
+    // letters (Wine's) would cut "Number", "Date" and "Time" off.
+    {kText, 0, 154, 99, 70, 8, kNone, kStatic, "$F = File Name"},
+    {kText, 0, 154, 110, 70, 8, kNone, kStatic, "$P = Page Number"},
+    {kText, 0, 230, 99, 80, 8, kNone, kStatic, "$D = Current Date"},
+    {kText, 0, 230, 110, 80, 8, kNone, kStatic, "$T = Current Time"},
     {kLine, 0, 118, 121, 195, 1, kNone, kStatic, " "},
     {kText, 0, 120, 126, 190, 8, kNone, kStatic,
      "Specify the paper margins for printed text file pages."},

@@ -4,8 +4,11 @@
 
 #include "options/editor_page.h"
 #include "options/filters_page.h"
+#include "options/page_setup_template.h"
 #include "options/placeholder_page.h"
+#include "options/printing_page.h"
 #include "options/sysedit_page.h"
+#include "options/time_stamp_page.h"
 #include "resources/resource.h"
 
 namespace {
@@ -18,15 +21,13 @@ constexpr UINT kPrintingHelp = 900, kToolsHelp = 300, kMacrosHelp = 1000, kTimeS
 const OptionsPageEntry kPages[kOptionsPageCount] = {
     {IDS_PAGE_EDITOR, IDD_EDITOR_PAGE, nullptr, EditorPageProc, PageDataKind::Copy},
     {IDS_PAGE_FILTERS, IDD_FILTERS_PAGE, nullptr, FiltersPageProc, PageDataKind::Copy},
-    {IDS_PAGE_PRINTING, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_PAGESETUP, kPrintingHelp>, PageDataKind::Copy},
+    {IDS_PAGE_PRINTING, 0, BuildPageSetupTemplate, PrintingPageProc, PageDataKind::PageSetup},
     {IDS_PAGE_TOOLS, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_CUSTOMIZETOOLS, kToolsHelp>, PageDataKind::Copy},
     {IDS_PAGE_MACROS, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_CUSTOMIZEMACROS, kMacrosHelp>, PageDataKind::Copy},
     {IDS_PAGE_SYSEDIT, IDD_SYSEDIT_PAGE, nullptr, SysEditPageProc, PageDataKind::Copy},
-    {IDS_PAGE_TIMESTAMP, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDS_TIMESTAMP_PAGE, kTimeStampHelp>, PageDataKind::Copy},
+    {IDS_PAGE_TIMESTAMP, IDD_TIMESTAMP_PAGE, nullptr, TimeStampPageProc, PageDataKind::Copy},
     {IDS_PAGE_EXPLORER, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_SETUP, kExplorerHelp>, PageDataKind::Copy},
     {IDS_PAGE_VERSION, 0, BuildPlaceholderTemplate,

@@ -210,6 +210,15 @@
 #define IDD_SYSEDIT_PAGE 2900
 #define IDC_SYSEDIT_FIRST 101        /* edits 101-109: File 1 to File 9 */
 #define IDC_SYSEDIT_BROWSE_FIRST 201 /* their browse buttons, 201-209 */
+#define IDD_TIMESTAMP_PAGE 3000
+#define IDC_STAMP_REGIONAL 6
+#define IDC_STAMP_PREVIEW 100
+#define IDC_STAMP_SHOWDATE 101
+#define IDC_STAMP_LONGDATE 102
+#define IDC_STAMP_SHORTDATE 103
+#define IDC_STAMP_SHOWTIME 111
+#define IDC_STAMP_DATEFIRST 112
+#define IDC_STAMP_TIMEFIRST 113
 
 /* Further icons: option page groups, dialogs and tool windows */
 #define IDI_SOUNDS 2525

@@ -167,6 +167,25 @@
 #define IDD_REPLACE 2400
 #define IDC_FIND_ICON 2300    /* the icon holder takes its template's id */
 #define IDC_REPLACE_ICON 2400
+#define IDD_TOOLS_PAGE 2600
+#define IDD_MACROS_PAGE 2700
+#define IDC_PAGE_DELETE 12           /* Delete on the Tools and Macros pages */
+#define IDC_TOOL_ICON 100
+#define IDC_TOOL_NAME 101
+#define IDC_TOOL_PROGRAM 102
+#define IDC_TOOL_COMMAND 103
+#define IDC_TOOL_FOLDER 104
+#define IDC_TOOL_ACTIVE 105
+#define IDC_TOOL_LAUNCH 106
+#define IDC_TOOL_HIDE 107
+#define IDC_TOOL_SAVE 108
+#define IDC_TOOL_LIST 109
+#define IDC_TOOL_BROWSE_PROGRAM 6
+#define IDC_TOOL_BROWSE_FOLDER 13
+#define IDC_MACRO_LIST 100
+#define IDC_MACRO_NAME 101
+#define IDC_MACRO_TEXT 102
+#define IDC_MACRO_ACTIVE 103
 #define IDD_SORT 2800
 #define IDC_SORT_SELECTED 100
 #define IDC_SORT_ASCENDING 101

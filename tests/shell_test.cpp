@@ -1,0 +1,183 @@
+// Shortcuts in the shell's places, the two in-memory page templates and the version rows.
+#include <shlobj.h>
+
+#include "app/startup.h"
+#include "base/file_io.h"
+#include "base/globals.h"
+#include "harness/harness.h"
+#include "settings/page_templates.h"
+#include "settings/shell_links.h"
+#include "settings/version_rows.h"
+#include "temp_folder.h"
+
+namespace {
+
+// Wine writes "Shell Folders" again from "User Shell Folders" whenever the shell resolves a
+// place, so a test points both somewhere and puts the old values back.
+constexpr const char* kFolderKeys[] = {
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders"};
+
+class ShellFolderValue {
+ public:
+  ShellFolderValue(const char* name, const char* value) : name_(name) {
+    for (int k = 0; k < 2; ++k) {
+      DWORD size = sizeof old_[k];
+      had_[k] = !RegGetValueA(HKEY_CURRENT_USER, kFolderKeys[k], name, RRF_RT_ANY | RRF_NOEXPAND,
+                              &type_[k], old_[k], &size);
+    }
+    Set(value);
+  }
+  ~ShellFolderValue() {
+    for (int k = 0; k < 2; ++k) Put(k, had_[k] ? old_[k] : nullptr, type_[k]);
+  }
+  void Set(const char* value) { Put(0, value, REG_SZ), Put(1, value, REG_EXPAND_SZ); }
+
+ private:
+  void Put(int k, const char* value, DWORD type) {
+    if (!value) RegDeleteKeyValueA(HKEY_CURRENT_USER, kFolderKeys[k], name_);
+    else RegSetKeyValueA(HKEY_CURRENT_USER, kFolderKeys[k], name_, type, value, lstrlenA(value) + 1);
+  }
+  const char* name_;
+  char old_[2][MAX_PATH] = {};
+  DWORD type_[2] = {};
+  bool had_[2] = {};
+};
+
+// "target | description" of a shortcut file, read back through the shell's link object.
+std::string ReadLink(const std::string& path) {
+  IShellLinkA* link = nullptr;
+  IPersistFile* file = nullptr;
+  char target[MAX_PATH] = "", description[MAX_PATH] = "";
+  wchar_t wide[MAX_PATH];
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link))) &&
+      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+      SUCCEEDED(file->Load(wide, STGM_READ))) {
+    link->GetPath(target, MAX_PATH, nullptr, 0);
+    link->GetDescription(description, MAX_PATH);
+  }
+  if (file) file->Release();
+  if (link) link->Release();
+  return std::string(CharLowerA(target)) + " | " + description;
+}
+
+}  // namespace
+
+TEST(ShellLinks, CreatedAndRemovedInEachPlaceAndFailuresSaySo) {
+  InitGlobals(GetModuleHandleA(nullptr));
+  TempFolder folder;
+  for (const char* name : {"Programs", "Desktop", "Startup"}) CreateDirectoryA(folder.File(name).c_str(), nullptr);
+  ShellFolderValue places[] = {{"Programs", (folder.File("Programs") + "\\").c_str()},
+                               {"Desktop", folder.File("Desktop").c_str()},
+                               {"Startup", folder.File("Startup").c_str()}};
+  const std::string program = std::string(ProgramPath) + " | Norvel";
+  const std::string links[] = {folder.File("Programs\\Veldmark\\Norvel.lnk"),
+                               folder.File("Desktop\\Norvel.lnk"), folder.File("Startup\\Norvel.lnk")};
+  ShellRequestRecord requests{1, 0, 0, 0, 1, 0, nullptr};
+  CarryOutShellRequests(nullptr, requests);
+  EXPECT_EQ(program + program + " | ", ReadLink(links[0]) + ReadLink(links[2]) + ReadLink(links[1]));
+  EXPECT_EQ(0u, requests.CreateStartMenu + requests.CreateStartup);
+  requests = {0, 1, 1, 0, 0, 1, nullptr};  // the Start Menu item removed after the Desktop's made
+  CarryOutShellRequests(nullptr, requests);
+  EXPECT_EQ(" | " + program + " | ", ReadLink(links[0]) + ReadLink(links[1]) + ReadLink(links[2]));
+  EXPECT_TRUE(!ShortcutExists(kStartMenuPlace) && ShortcutExists(kDesktopPlace) && !ShortcutExists(kStartupPlace));
+  DialogAnswerer answerer;
+  answerer.PressKey(VK_RETURN).PressKey(VK_RETURN);
+  InjectLinkSaveFailure(E_ACCESSDENIED);
+  InjectFileFailure(FileStep::Delete, ERROR_ACCESS_DENIED);
+  requests = {1, 0, 0, 1, 0, 0, nullptr};
+  CarryOutShellRequests(nullptr, requests);
+  ASSERT_EQ(2u, answerer.Count());
+  EXPECT_EQ("Setup", answerer.Seen()[0].title);
+  EXPECT_EQ("\rFile '" + std::string(ProgramPath) + "'\r\rMethod (Save) error detected\rCode " +
+                std::to_string(0x80070005u), answerer.Seen()[0].ControlText(101));
+  EXPECT_EQ("\rFile '" + links[1] + "'\r\rCould not be deleted (error:5)",
+            answerer.Seen()[1].ControlText(101));
+  EXPECT_TRUE(ShortcutExists(kDesktopPlace) && !ShortcutExists(kStartMenuPlace));
+  // A Shell Folders value missing, empty or too long leaves its place silently unavailable.
+  const std::string tooLong(300, 'x');
+  for (const char* value : {static_cast<const char*>(nullptr), "", tooLong.c_str()}) {
+    places[1].Set(value);
+    EXPECT_FALSE(ShortcutExists(kDesktopPlace));
+    EXPECT_EQ(2, CreateShortcut(nullptr, kDesktopPlace) + RemoveShortcut(nullptr, kDesktopPlace));
+  }
+  EXPECT_EQ(program, ReadLink(links[1]));
+}
+
+// One line per template part: the header, then "style x,y,cx,cy id class text" per item.
+std::vector<std::string> DescribeTemplate(const GlobalBlock& block) {
+  const BYTE* p = reinterpret_cast<const BYTE*>(block.data());
+  auto word = [&] { WORD w; memcpy(&w, p, 2); p += 2; return w; };
+  auto dword = [&] { DWORD d; memcpy(&d, p, 4); p += 4; return d; };
+  auto text = [&] { std::string t; for (WORD c; (c = word()) != 0;) t += static_cast<char>(c); return t; };
+  char line[400];
+  const DWORD style = dword(), ex = dword();
+  const int count = word();
+  std::vector<std::string> lines;
+  const int x = static_cast<short>(word()), y = static_cast<short>(word()), cx = word(), cy = word();
+  const int menu = word(), cls = word();
+  const std::string title = text();
+  const int points = word();
+  snprintf(line, sizeof line, "%08lX %lu %d,%d,%d,%d %d %d %s %d %s", style, ex, x, y, cx, cy, menu, cls, title.c_str(), points, text().c_str());
+  lines.push_back(line);
+  for (int i = 0; i < count; ++i) {
+    p = reinterpret_cast<const BYTE*>(block.data()) + ((p - reinterpret_cast<const BYTE*>(block.data()) + 3) & ~3);
+    const DWORD s = dword(), e = dword();
+    const int ix = word(), iy = word(), icx = word(), icy = word(), id = word(), marker = word(), atom = word();
+    const std::string t = text();
+    snprintf(line, sizeof line, "%08lX %lu %d,%d,%d,%d %d %X%X %s %d", s, e, ix, iy, icx, icy, id, marker, atom, t.c_str(), word());
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+TEST(ShellPages, TemplatesAndVersionRows) {
+  const std::string b = "5000180E 0 7,7,104,159 65535 FFFF82 #1999 0", ln = " 0 118,";
+  const std::vector<std::string> explorer = {
+      "90C000C0 0 0,0,320,172 0 0 Explorer 8 MS Sans Serif", b,
+      "50000000 0 120,10,190,16 104 FFFF82 To include or remove %s on the MS Windows Explorer Start Menu check one of the boxes below. 0",
+      "50000003 0 135,32,18,20 65535 FFFF82 #1000 0",
+      "50010003 0 170,32,95,10 105 FFFF80 &Create a Start Menu Item 0",
+      "50010003 0 170,44,105,10 106 FFFF80 &Remove this Start Menu Item 0",
+      "50000010" + ln + "60,195,1 65535 FFFF82   0",
+      "50000000 0 120,65,190,16 101 FFFF82 To display or delete the %s program icon on the MS Windows Explorer Desktop check the boxes below. 0",
+      "50000003 0 135,87,18,20 65535 FFFF82 #2880 0",
+      "50010003 0 170,87,99,10 102 FFFF80 Create a &Desktop Icon 0",
+      "50010003 0 170,99,115,10 103 FFFF80 Remove &Icon from the Desktop 0",
+      "50000010" + ln + "115,195,1 65535 FFFF82   0",
+      "50000000 0 120,120,190,16 107 FFFF82 To run %s automatically whenever MS Windows 95/NT is started check the box below. 0",
+      "50000003 0 135,142,18,20 65535 FFFF82 #2585 0",
+      "50010003 0 170,142,103,10 108 FFFF80 Create a &Startup Folder Item 0",
+      "50010003 0 170,154,115,10 109 FFFF80 Remove the Startup &Folder Item 0"};
+  const std::vector<std::string> version = {
+      "90C000C0 0 0,0,320,172 0 0 Version 8 MS Sans Serif", b,
+      "50000003 0 123,10,18,20 65535 FFFF82 #1000 0",
+      "50000000 0 155,10,160,8 101 FFFF82  0", "50000000 0 155,20,160,8 102 FFFF82  0",
+      "50000000 0 155,35,160,8 103 FFFF82  0", "50000000 0 155,45,160,8 104 FFFF82  0",
+      "50000010" + ln + "60,195,1 65535 FFFF82   0",
+      "50000000 0 130,70,170,32 105 FFFF82  0",
+      "50000010" + ln + "105,195,1 65535 FFFF82   0",
+      "50000000 0 130,115,170,17 65535 FFFF82 Visit the Veldmark Web Site on the Internet to download the latest versions of all of my freeware. 0",
+      "50010000 0 155,140,115,14 6 FFFF80 www.veldmark.example 0"};
+  EXPECT_EQ(explorer, DescribeTemplate(BuildExplorerTemplate()));
+  EXPECT_EQ(version, DescribeTemplate(BuildVersionTemplate()));
+
+  // Rows: the program's own table, the fallbacks for a language it has none for, and nothing
+  // from a file without version information.
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  const std::string recorder = std::string(self).substr(0, std::string(self).rfind('\\')) + "\\norvel_tool_recorder.exe";
+  const struct { const char* file; LANGID language; int found; const char* rows; } kCases[] = {
+      {self, 0x0409, 1, "Norvel for Windows|Copyright \251 1996-2026 Veldmark|MDI Text Editor for Windows|Version 3.7|Release 3.7.0 of December 2026. Norvel is freeware: you may copy it and give it away freely, unchanged and complete with its help file.|"},
+      {self, 0x0407, 1, "Norvel for Windows 95/NT|Copyright \251 1996-2026 Veldmark|MDI Text Editor for Windows 95/NT|Version 3.7|Norvel is freeware: copy it and give it away freely.|"},
+      {recorder.c_str(), 0x0409, 0, "|||||"}};
+  for (const auto& c : kCases) {
+    VersionRows rows;
+    EXPECT_EQ(c.found, ReadVersionRows(c.file, c.language, rows));
+    std::string joined;
+    for (const auto& row : rows) joined += std::string(row) + "|";
+    EXPECT_EQ(c.rows, joined) << c.file << " " << c.language;
+  }
+}

@@ -8,6 +8,7 @@ import sys
 
 LAYERS = [
     ["app"],                                     # start-up, frame, commands, menus, toolbar
+    ["options"],                                 # the options sheet and its pages
     ["docset"],                                  # the document set: open, close, save all
     ["files", "editing", "printing", "windows"],  # what documents are loaded, edited, printed
     ["document"],                                # the document window and its edit control

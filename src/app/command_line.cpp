@@ -8,7 +8,7 @@
 
 #include "base/file_checks.h"
 #include "resources/resource.h"
-#include "settings/options_sheet.h"
+#include "app/options_command.h"
 #include "ui/message_dialogs.h"
 
 namespace {
@@ -72,7 +72,7 @@ CommandLineRequest ParseCommandLineText(const char* commandLine, AppOptionsRecor
 int ParseCommandLine(const char* commandLine, AppOptionsRecord& options) {
   switch (ParseCommandLineText(commandLine, options, IsExistingFile)) {
     case CommandLineRequest::Setup:
-      OpenOptionsSheet(nullptr, options, kExplorerPage);
+      OpenOptions(nullptr, options, kExplorerPage);
       break;
     case CommandLineRequest::TooLong:
       ShowPathTooLong(nullptr, WithoutQuotes(commandLine, std::string::npos));

@@ -4,6 +4,7 @@
 #include "app/fonts.h"
 #include "app/frame_layout.h"
 #include "app/menu_state.h"
+#include "app/options_command.h"
 #include "app/printer_setup.h"
 #include "app/toolbar.h"
 #include "app/topmost.h"
@@ -19,7 +20,6 @@
 #include "files/document_lists.h"
 #include "files/file_prompts.h"
 #include "resources/resource.h"
-#include "settings/options_sheet.h"
 #include "ui/help.h"
 #include "ui/status.h"
 #include "windows/character_chart.h"
@@ -48,7 +48,7 @@ void OnOpen(HWND frame, UINT id, AppOptionsRecord& options) {
 }
 
 void OnOptions(HWND frame, UINT, AppOptionsRecord& options) {
-  if (OpenOptionsSheet(frame, options, kEditorPage)) {
+  if (OpenOptions(frame, options, kEditorPage)) {
     ForEachDocWindow(
         [&](HWND document) { ApplyEditBackground(DocEditControl(document), options.LtGray); });
   }
@@ -65,16 +65,16 @@ const CommandEntry kFrameCommands[] = {
     {IDM_OPEN, IDM_OPEN, OnOpen},
     {IDM_SAVEALL, IDM_SAVEALL, [](HWND, UINT, AppOptionsRecord& o) { SaveAllDocuments(o); }},
     {IDM_PAGESETUP, IDM_PAGESETUP,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kPrintingPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptions(f, o, kPrintingPage); }},
     {IDM_PRINTERSETUP, IDM_PRINTERSETUP, [](HWND f, UINT, AppOptionsRecord&) { PrinterSetup(f); }},
     {IDM_OPTIONS, IDM_OPTIONS, OnOptions},
     {IDM_SETUP, IDM_SETUP,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kExplorerPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptions(f, o, kExplorerPage); }},
     {IDM_OPENLIST, IDM_OPENLIST, [](HWND f, UINT, AppOptionsRecord& o) { OpenListCommand(f, o); }},
     {IDM_BUILDLIST, IDM_BUILDLIST,
      [](HWND f, UINT, AppOptionsRecord& o) { BuildIndirectList(f, o); }},
     {IDM_SYSEDITFILES, IDM_SYSEDITFILES,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kSysEditPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptions(f, o, kSysEditPage); }},
     {IDM_RECENT_FIRST, IDM_RECENT_LAST,
      [](HWND f, UINT id, AppOptionsRecord& o) {
        OpenRecentFile(f, static_cast<int>(id - IDM_RECENT_FIRST), o);
@@ -100,9 +100,9 @@ const CommandEntry kFrameCommands[] = {
        OpenCharacterChart(&o.ASCII, OptionRecords.DisplayFontRecord.Font.lfFaceName, 1);
      }},
     {IDM_CUSTOMIZETOOLS, IDM_CUSTOMIZETOOLS,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kToolsPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptions(f, o, kToolsPage); }},
     {IDM_CUSTOMIZEMACROS, IDM_CUSTOMIZEMACROS,
-     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptionsSheet(f, o, kMacrosPage); }},
+     [](HWND f, UINT, AppOptionsRecord& o) { OpenOptions(f, o, kMacrosPage); }},
     {IDM_MINIMIZE, IDM_MINIMIZE,
      [](HWND f, UINT, AppOptionsRecord&) { ShowWindow(f, SW_MINIMIZE); }},
     {IDM_TOPMOST, IDM_TOPMOST, [](HWND f, UINT, AppOptionsRecord& o) { ToggleTopmost(f, o); }},

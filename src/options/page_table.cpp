@@ -1,0 +1,56 @@
+// The options sheet's page table. Each page lives in a file of its own; a page that is not
+// built yet is a placeholder that says so and stores nothing.
+#include "options/page_table.h"
+
+#include "options/placeholder_page.h"
+#include "resources/resource.h"
+
+namespace {
+
+// Help topics of the pages, in the help file.
+constexpr UINT kEditorHelp = 100, kFiltersHelp = 500, kPrintingHelp = 900, kToolsHelp = 300,
+               kMacrosHelp = 1000, kSysEditHelp = 120, kTimeStampHelp = 105, kExplorerHelp = 200,
+               kVersionHelp = 800;
+
+// clang-format off
+const OptionsPageEntry kPages[kOptionsPageCount] = {
+    {IDS_PAGE_EDITOR, 0, BuildPlaceholderTemplate,
+     PlaceholderPageProc<IDM_OPTIONS, kEditorHelp>, PageDataKind::Copy},
+    {IDS_PAGE_FILTERS, 0, BuildPlaceholderTemplate,
+     PlaceholderPageProc<IDM_FILTERS, kFiltersHelp>, PageDataKind::Copy},
+    {IDS_PAGE_PRINTING, 0, BuildPlaceholderTemplate,
+     PlaceholderPageProc<IDM_PAGESETUP, kPrintingHelp>, PageDataKind::Copy},
+    {IDS_PAGE_TOOLS, 0, BuildPlaceholderTemplate,
+     PlaceholderPageProc<IDM_CUSTOMIZETOOLS, kToolsHelp>, PageDataKind::Copy},
+    {IDS_PAGE_MACROS, 0, BuildPlaceholderTemplate,
+     PlaceholderPageProc<IDM_CUSTOMIZEMACROS, kMacrosHelp>, PageDataKind::Copy},
+    {IDS_PAGE_SYSEDIT, 0, BuildPlaceholderTemplate,
+     PlaceholderPageProc<IDM_SYSEDITFILES, kSysEditHelp>, PageDataKind::Copy},
+    {IDS_PAGE_TIMESTAMP, 0, BuildPlaceholderTemplate,
+     PlaceholderPageProc<IDS_TIMESTAMP_PAGE, kTimeStampHelp>, PageDataKind::Copy},
+    {IDS_PAGE_EXPLORER, 0, BuildPlaceholderTemplate,
+     PlaceholderPageProc<IDM_SETUP, kExplorerHelp>, PageDataKind::Copy},
+    {IDS_PAGE_VERSION, 0, BuildPlaceholderTemplate,
+     PlaceholderPageProc<IDM_ABOUT, kVersionHelp>, PageDataKind::Copy},
+};
+// clang-format on
+
+}  // namespace
+
+const OptionsPageEntry* OptionsPages() {
+  return kPages;
+}
+
+LPARAM OptionsPageData(PageDataKind kind, AppOptionsRecord& copy) {
+  switch (kind) {
+    case PageDataKind::PageSetup:
+      return reinterpret_cast<LPARAM>(&copy.PageSetup);
+    case PageDataKind::ShellRequests:
+      return reinterpret_cast<LPARAM>(&copy.ShellRequests);
+    case PageDataKind::Placement:
+      return reinterpret_cast<LPARAM>(&copy.Options);
+    case PageDataKind::Copy:
+    default:
+      return reinterpret_cast<LPARAM>(&copy);
+  }
+}

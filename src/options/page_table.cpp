@@ -2,15 +2,18 @@
 // built yet is a placeholder that says so and stores nothing.
 #include "options/page_table.h"
 
+#include "options/macros_page.h"
 #include "options/placeholder_page.h"
+#include "options/shell_pages.h"
+#include "options/tools_page.h"
 #include "resources/resource.h"
+#include "settings/page_templates.h"
 
 namespace {
 
 // Help topics of the pages, in the help file.
-constexpr UINT kEditorHelp = 100, kFiltersHelp = 500, kPrintingHelp = 900, kToolsHelp = 300,
-               kMacrosHelp = 1000, kSysEditHelp = 120, kTimeStampHelp = 105, kExplorerHelp = 200,
-               kVersionHelp = 800;
+constexpr UINT kEditorHelp = 100, kFiltersHelp = 500, kPrintingHelp = 900, kSysEditHelp = 120,
+               kTimeStampHelp = 105;
 
 // clang-format off
 const OptionsPageEntry kPages[kOptionsPageCount] = {
@@ -20,18 +23,14 @@ const OptionsPageEntry kPages[kOptionsPageCount] = {
      PlaceholderPageProc<IDM_FILTERS, kFiltersHelp>, PageDataKind::Copy},
     {IDS_PAGE_PRINTING, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_PAGESETUP, kPrintingHelp>, PageDataKind::Copy},
-    {IDS_PAGE_TOOLS, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_CUSTOMIZETOOLS, kToolsHelp>, PageDataKind::Copy},
-    {IDS_PAGE_MACROS, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_CUSTOMIZEMACROS, kMacrosHelp>, PageDataKind::Copy},
+    {IDS_PAGE_TOOLS, IDD_TOOLS_PAGE, nullptr, ToolsPageProc, PageDataKind::Copy},
+    {IDS_PAGE_MACROS, IDD_MACROS_PAGE, nullptr, MacrosPageProc, PageDataKind::Copy},
     {IDS_PAGE_SYSEDIT, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_SYSEDITFILES, kSysEditHelp>, PageDataKind::Copy},
     {IDS_PAGE_TIMESTAMP, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDS_TIMESTAMP_PAGE, kTimeStampHelp>, PageDataKind::Copy},
-    {IDS_PAGE_EXPLORER, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_SETUP, kExplorerHelp>, PageDataKind::Copy},
-    {IDS_PAGE_VERSION, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_ABOUT, kVersionHelp>, PageDataKind::Copy},
+    {IDS_PAGE_EXPLORER, 0, BuildExplorerTemplate, ExplorerPageProc, PageDataKind::ShellRequests},
+    {IDS_PAGE_VERSION, 0, BuildVersionTemplate, VersionPageProc, PageDataKind::Placement},
 };
 // clang-format on
 

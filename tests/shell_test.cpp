@@ -1,9 +1,13 @@
 // Shortcuts in the shell's places, the two in-memory page templates and the version rows.
+#include <windows.h>
+#include <prsht.h>
 #include <shlobj.h>
 
+#include "app/command_line.h"
 #include "app/startup.h"
 #include "base/file_io.h"
 #include "base/globals.h"
+#include "frame_fixture.h"
 #include "harness/harness.h"
 #include "settings/page_templates.h"
 #include "settings/shell_links.h"
@@ -180,4 +184,38 @@ TEST(ShellPages, TemplatesAndVersionRows) {
     for (const auto& row : rows) joined += std::string(row) + "|";
     EXPECT_EQ(c.rows, joined) << c.file << " " << c.language;
   }
+}
+
+using ExplorerPageTest = FrameFixture;
+
+TEST_F(ExplorerPageTest, SetupOpensTheBoxesOfEachPlaceAndOkCarriesThemOut) {
+  TempFolder folder;
+  for (const char* name : {"Programs", "Desktop", "Startup"}) CreateDirectoryA(folder.File(name).c_str(), nullptr);
+  ShellFolderValue places[] = {{"Programs", folder.File("Programs").c_str()},
+                               {"Desktop", folder.File("Desktop").c_str()},
+                               {"Startup", folder.File("Startup").c_str()}};
+  ASSERT_EQ(1, CreateShortcut(nullptr, kDesktopPlace));
+  std::string boxes, label, version;
+  DialogAnswerer answerer;
+  answerer.Run([&](HWND sheet, DialogAnswerer&) {
+    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+    char text[256];
+    GetDlgItemTextA(page, kStartupLabel, text, sizeof text);
+    label = text;
+    for (int box = kCreateDesktopBox; box <= kRemoveStartupBox; ++box) {
+      if (box == kStartMenuLabel || box == kStartupLabel) continue;
+      boxes += std::to_string(IsWindowEnabled(GetDlgItem(page, box))) + std::to_string(IsDlgButtonChecked(page, box)) + " ";
+    }
+    CheckDlgButton(page, kRemoveDesktopBox, BST_CHECKED);
+    PropSheet_SetCurSel(sheet, nullptr, 8);
+    GetDlgItemTextA(PropSheet_GetCurrentPageHwnd(sheet), kFirstVersionRow + 3, text, sizeof text);
+    version = text;
+    PropSheet_PressButton(sheet, PSBTN_OK);
+  });
+  ParseCommandLine("/setup", AppOptions);
+  EXPECT_EQ("To run Norvel automatically whenever MS Windows 95/NT is started check the box below.", label);
+  EXPECT_EQ("00 10 11 00 10 00 ", boxes);  // Desktop: create, remove; Start Menu; Startup
+  EXPECT_EQ("Version 3.7", version);
+  EXPECT_TRUE(ShortcutExists(kStartMenuPlace) && !ShortcutExists(kDesktopPlace) && !ShortcutExists(kStartupPlace));
+  EXPECT_EQ(0u, AppOptions.ShellRequests.CreateStartMenu + AppOptions.ShellRequests.RemoveDesktop);
 }

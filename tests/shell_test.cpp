@@ -1,14 +1,11 @@
-// Shortcuts in the shell's places, the two in-memory page templates and the version rows.
+// Shortcuts in the shell's places through the Explorer page, the page templates, version rows.
 #include <windows.h>
 #include <prsht.h>
 #include <shlobj.h>
 
 #include "app/command_line.h"
-#include "app/startup.h"
 #include "base/file_io.h"
-#include "base/globals.h"
 #include "frame_fixture.h"
-#include "harness/harness.h"
 #include "settings/page_templates.h"
 #include "settings/shell_links.h"
 #include "settings/version_rows.h"
@@ -16,36 +13,43 @@
 
 namespace {
 
-// Wine writes "Shell Folders" again from "User Shell Folders" whenever the shell resolves a
-// place, so a test points both somewhere and puts the old values back.
-constexpr const char* kFolderKeys[] = {
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders"};
-
-class ShellFolderValue {
+// Points the three places into a test folder and puts the old values back. Wine writes "Shell
+// Folders" again from "User Shell Folders" whenever the shell resolves a place: both are set.
+class PlaceFolders {
  public:
-  ShellFolderValue(const char* name, const char* value) : name_(name) {
-    for (int k = 0; k < 2; ++k) {
-      DWORD size = sizeof old_[k];
-      had_[k] = !RegGetValueA(HKEY_CURRENT_USER, kFolderKeys[k], name, RRF_RT_ANY | RRF_NOEXPAND,
-                              &type_[k], old_[k], &size);
+  explicit PlaceFolders(const TempFolder& root) {
+    for (int i = 0; i < 6; ++i) {
+      DWORD size = MAX_PATH;
+      had_[i] = !RegGetValueA(HKEY_CURRENT_USER, Key(i), kNames[i % 3], RRF_RT_ANY | RRF_NOEXPAND,
+                              &type_[i], old_[i], &size);
     }
-    Set(value);
+    for (int p = 0; p < 3; ++p) {
+      CreateDirectoryA(root.File(kNames[p]).c_str(), nullptr);
+      Point(p, root.File(kNames[p]).c_str());
+    }
   }
-  ~ShellFolderValue() {
-    for (int k = 0; k < 2; ++k) Put(k, had_[k] ? old_[k] : nullptr, type_[k]);
+  ~PlaceFolders() {
+    for (int i = 0; i < 6; ++i) Put(i, had_[i] ? old_[i] : nullptr, type_[i]);
   }
-  void Set(const char* value) { Put(0, value, REG_SZ), Put(1, value, REG_EXPAND_SZ); }
+  static void Point(int place, const char* value) {
+    Put(place, value, REG_SZ), Put(place + 3, value, REG_EXPAND_SZ);
+  }
 
  private:
-  void Put(int k, const char* value, DWORD type) {
-    if (!value) RegDeleteKeyValueA(HKEY_CURRENT_USER, kFolderKeys[k], name_);
-    else RegSetKeyValueA(HKEY_CURRENT_USER, kFolderKeys[k], name_, type, value, lstrlenA(value) + 1);
+  static constexpr const char* kNames[] = {"Programs", "Desktop", "Startup"};
+  static const char* Key(int i) {
+    return i < 3 ? "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"
+                 : "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
   }
-  const char* name_;
-  char old_[2][MAX_PATH] = {};
-  DWORD type_[2] = {};
-  bool had_[2] = {};
+  static void Put(int i, const char* value, DWORD type) {
+    if (!value)
+      RegDeleteKeyValueA(HKEY_CURRENT_USER, Key(i), kNames[i % 3]);
+    else
+      RegSetKeyValueA(HKEY_CURRENT_USER, Key(i), kNames[i % 3], type, value, lstrlenA(value) + 1);
+  }
+  char old_[6][MAX_PATH] = {};
+  DWORD type_[6] = {};
+  bool had_[6] = {};
 };
 
 // "target | description" of a shortcut file, read back through the shell's link object.
@@ -67,77 +71,117 @@ std::string ReadLink(const std::string& path) {
   return std::string(CharLowerA(target)) + " | " + description;
 }
 
+// One line per template part: the header, then "style x,y,cx,cy id class text" per item.
+std::vector<std::string> DescribeTemplate(const GlobalBlock& block) {
+  const BYTE* p = reinterpret_cast<const BYTE*>(block.data());
+  auto word = [&] {
+    WORD w;
+    memcpy(&w, p, 2);
+    p += 2;
+    return w;
+  };
+  auto dword = [&] {
+    DWORD d;
+    memcpy(&d, p, 4);
+    p += 4;
+    return d;
+  };
+  auto text = [&] {
+    std::string t;
+    for (WORD c; (c = word()) != 0;) t += static_cast<char>(c);
+    return t;
+  };
+  char line[400];
+  const DWORD style = dword(), ex = dword();
+  const int count = word();
+  std::vector<std::string> lines;
+  const int x = static_cast<short>(word()), y = static_cast<short>(word()), cx = word(),
+            cy = word();
+  const int menu = word(), cls = word();
+  const std::string title = text();
+  const int points = word();
+  snprintf(line, sizeof line, "%08lX %lu %d,%d,%d,%d %d %d %s %d %s", style, ex, x, y, cx, cy, menu,
+           cls, title.c_str(), points, text().c_str());
+  lines.push_back(line);
+  for (int i = 0; i < count; ++i) {
+    p = reinterpret_cast<const BYTE*>(block.data()) +
+        ((p - reinterpret_cast<const BYTE*>(block.data()) + 3) & ~3);
+    const DWORD s = dword(), e = dword();
+    const int ix = word(), iy = word(), icx = word(), icy = word(), id = word(), marker = word(),
+              atom = word();
+    const std::string t = text();
+    snprintf(line, sizeof line, "%08lX %lu %d,%d,%d,%d %d %X%X %s %d", s, e, ix, iy, icx, icy, id,
+             marker, atom, t.c_str(), word());
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 }  // namespace
 
-TEST(ShellLinks, CreatedAndRemovedInEachPlaceAndFailuresSaySo) {
-  InitGlobals(GetModuleHandleA(nullptr));
+using ShellLinksTest = FrameFixture;
+
+TEST_F(ShellLinksTest, SetupPageRequestsAreCarriedOutAndFailuresSaySo) {
   TempFolder folder;
-  for (const char* name : {"Programs", "Desktop", "Startup"}) CreateDirectoryA(folder.File(name).c_str(), nullptr);
-  ShellFolderValue places[] = {{"Programs", (folder.File("Programs") + "\\").c_str()},
-                               {"Desktop", folder.File("Desktop").c_str()},
-                               {"Startup", folder.File("Startup").c_str()}};
-  const std::string program = std::string(ProgramPath) + " | Norvel";
+  PlaceFolders places(folder);
   const std::string links[] = {folder.File("Programs\\Veldmark\\Norvel.lnk"),
-                               folder.File("Desktop\\Norvel.lnk"), folder.File("Startup\\Norvel.lnk")};
-  ShellRequestRecord requests{1, 0, 0, 0, 1, 0, nullptr};
-  CarryOutShellRequests(nullptr, requests);
-  EXPECT_EQ(program + program + " | ", ReadLink(links[0]) + ReadLink(links[2]) + ReadLink(links[1]));
-  EXPECT_EQ(0u, requests.CreateStartMenu + requests.CreateStartup);
-  requests = {0, 1, 1, 0, 0, 1, nullptr};  // the Start Menu item removed after the Desktop's made
-  CarryOutShellRequests(nullptr, requests);
-  EXPECT_EQ(" | " + program + " | ", ReadLink(links[0]) + ReadLink(links[1]) + ReadLink(links[2]));
-  EXPECT_TRUE(!ShortcutExists(kStartMenuPlace) && ShortcutExists(kDesktopPlace) && !ShortcutExists(kStartupPlace));
+                               folder.File("Desktop\\Norvel.lnk"),
+                               folder.File("Startup\\Norvel.lnk")};
+  const std::string program = std::string(ProgramPath) + " | Norvel", none = " | ";
+  ASSERT_EQ(1, CreateShortcut(nullptr, kDesktopPlace));
+  std::string boxes, label, version;
   DialogAnswerer answerer;
+  answerer.Run([&](HWND sheet, DialogAnswerer&) {
+    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+    char text[256];
+    GetDlgItemTextA(page, kStartupLabel, text, sizeof text);
+    label = text;
+    for (int box : {102, 103, 105, 106, 108, 109}) {
+      boxes += std::to_string(IsWindowEnabled(GetDlgItem(page, box))) +
+               std::to_string(IsDlgButtonChecked(page, box));
+    }
+    CheckDlgButton(page, kRemoveDesktopBox, BST_CHECKED);
+    PropSheet_SetCurSel(sheet, nullptr, 8);
+    GetDlgItemTextA(PropSheet_GetCurrentPageHwnd(sheet), kFirstVersionRow + 3, text, sizeof text);
+    version = text;
+    PropSheet_PressButton(sheet, PSBTN_OK);
+  });
+  ParseCommandLine("/setup", AppOptions);  // asks for the Start Menu item
+  EXPECT_EQ("To run Norvel automatically whenever MS Windows 95/NT is started check the box below.",
+            label);
+  EXPECT_EQ("001011001000", boxes);  // Desktop (there): create, remove; Start Menu; Startup
+  EXPECT_EQ("Version 3.7", version);
+  EXPECT_EQ(program + none + none, ReadLink(links[0]) + ReadLink(links[1]) + ReadLink(links[2]));
+  EXPECT_EQ(0u, AppOptions.ShellRequests.CreateStartMenu + AppOptions.ShellRequests.RemoveDesktop);
+  ShellRequestRecord requests{0, 1, 1, 0, 1, 0, nullptr};  // removal after the creations
+  CarryOutShellRequests(nullptr, requests);
+  EXPECT_EQ(none + program + program, ReadLink(links[0]) + ReadLink(links[1]) + ReadLink(links[2]));
+  EXPECT_EQ(0u, requests.CreateDesktop + requests.RemoveStartMenu);
   answerer.PressKey(VK_RETURN).PressKey(VK_RETURN);
   InjectLinkSaveFailure(E_ACCESSDENIED);
   InjectFileFailure(FileStep::Delete, ERROR_ACCESS_DENIED);
   requests = {1, 0, 0, 1, 0, 0, nullptr};
   CarryOutShellRequests(nullptr, requests);
-  ASSERT_EQ(2u, answerer.Count());
-  EXPECT_EQ("Setup", answerer.Seen()[0].title);
-  EXPECT_EQ("\rFile '" + std::string(ProgramPath) + "'\r\rMethod (Save) error detected\rCode " +
-                std::to_string(0x80070005u), answerer.Seen()[0].ControlText(101));
+  ASSERT_EQ(3u, answerer.Count());
+  EXPECT_EQ("Setup", answerer.Seen()[1].title);
+  EXPECT_EQ(
+      "\rFile '" + std::string(ProgramPath) + "'\r\rMethod (Save) error detected\rCode 2147942405",
+      answerer.Seen()[1].ControlText(101));
   EXPECT_EQ("\rFile '" + links[1] + "'\r\rCould not be deleted (error:5)",
-            answerer.Seen()[1].ControlText(101));
+            answerer.Seen()[2].ControlText(101));
   EXPECT_TRUE(ShortcutExists(kDesktopPlace) && !ShortcutExists(kStartMenuPlace));
   // A Shell Folders value missing, empty or too long leaves its place silently unavailable.
   const std::string tooLong(300, 'x');
   for (const char* value : {static_cast<const char*>(nullptr), "", tooLong.c_str()}) {
-    places[1].Set(value);
+    PlaceFolders::Point(kDesktopPlace, value);
     EXPECT_FALSE(ShortcutExists(kDesktopPlace));
     EXPECT_EQ(2, CreateShortcut(nullptr, kDesktopPlace) + RemoveShortcut(nullptr, kDesktopPlace));
   }
   EXPECT_EQ(program, ReadLink(links[1]));
 }
 
-// One line per template part: the header, then "style x,y,cx,cy id class text" per item.
-std::vector<std::string> DescribeTemplate(const GlobalBlock& block) {
-  const BYTE* p = reinterpret_cast<const BYTE*>(block.data());
-  auto word = [&] { WORD w; memcpy(&w, p, 2); p += 2; return w; };
-  auto dword = [&] { DWORD d; memcpy(&d, p, 4); p += 4; return d; };
-  auto text = [&] { std::string t; for (WORD c; (c = word()) != 0;) t += static_cast<char>(c); return t; };
-  char line[400];
-  const DWORD style = dword(), ex = dword();
-  const int count = word();
-  std::vector<std::string> lines;
-  const int x = static_cast<short>(word()), y = static_cast<short>(word()), cx = word(), cy = word();
-  const int menu = word(), cls = word();
-  const std::string title = text();
-  const int points = word();
-  snprintf(line, sizeof line, "%08lX %lu %d,%d,%d,%d %d %d %s %d %s", style, ex, x, y, cx, cy, menu, cls, title.c_str(), points, text().c_str());
-  lines.push_back(line);
-  for (int i = 0; i < count; ++i) {
-    p = reinterpret_cast<const BYTE*>(block.data()) + ((p - reinterpret_cast<const BYTE*>(block.data()) + 3) & ~3);
-    const DWORD s = dword(), e = dword();
-    const int ix = word(), iy = word(), icx = word(), icy = word(), id = word(), marker = word(), atom = word();
-    const std::string t = text();
-    snprintf(line, sizeof line, "%08lX %lu %d,%d,%d,%d %d %X%X %s %d", s, e, ix, iy, icx, icy, id, marker, atom, t.c_str(), word());
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 TEST(ShellPages, TemplatesAndVersionRows) {
+  // clang-format off
   const std::string b = "5000180E 0 7,7,104,159 65535 FFFF82 #1999 0", ln = " 0 118,";
   const std::vector<std::string> explorer = {
       "90C000C0 0 0,0,320,172 0 0 Explorer 8 MS Sans Serif", b,
@@ -158,13 +202,16 @@ TEST(ShellPages, TemplatesAndVersionRows) {
   const std::vector<std::string> version = {
       "90C000C0 0 0,0,320,172 0 0 Version 8 MS Sans Serif", b,
       "50000003 0 123,10,18,20 65535 FFFF82 #1000 0",
-      "50000000 0 155,10,160,8 101 FFFF82  0", "50000000 0 155,20,160,8 102 FFFF82  0",
-      "50000000 0 155,35,160,8 103 FFFF82  0", "50000000 0 155,45,160,8 104 FFFF82  0",
+      "50000000 0 155,10,160,8 101 FFFF82  0",
+      "50000000 0 155,20,160,8 102 FFFF82  0",
+      "50000000 0 155,35,160,8 103 FFFF82  0",
+      "50000000 0 155,45,160,8 104 FFFF82  0",
       "50000010" + ln + "60,195,1 65535 FFFF82   0",
       "50000000 0 130,70,170,32 105 FFFF82  0",
       "50000010" + ln + "105,195,1 65535 FFFF82   0",
       "50000000 0 130,115,170,17 65535 FFFF82 Visit the Veldmark Web Site on the Internet to download the latest versions of all of my freeware. 0",
       "50010000 0 155,140,115,14 6 FFFF80 www.veldmark.example 0"};
+  // clang-format on
   EXPECT_EQ(explorer, DescribeTemplate(BuildExplorerTemplate()));
   EXPECT_EQ(version, DescribeTemplate(BuildVersionTemplate()));
 
@@ -172,11 +219,14 @@ TEST(ShellPages, TemplatesAndVersionRows) {
   // from a file without version information.
   char self[MAX_PATH];
   GetModuleFileNameA(nullptr, self, MAX_PATH);
-  const std::string recorder = std::string(self).substr(0, std::string(self).rfind('\\')) + "\\norvel_tool_recorder.exe";
+  TempFolder folder;
+  const std::string plain = folder.Write("plain.exe", "MZ");
+  // clang-format off
   const struct { const char* file; LANGID language; int found; const char* rows; } kCases[] = {
       {self, 0x0409, 1, "Norvel for Windows|Copyright \251 1996-2026 Veldmark|MDI Text Editor for Windows|Version 3.7|Release 3.7.0 of December 2026. Norvel is freeware: you may copy it and give it away freely, unchanged and complete with its help file.|"},
       {self, 0x0407, 1, "Norvel for Windows 95/NT|Copyright \251 1996-2026 Veldmark|MDI Text Editor for Windows 95/NT|Version 3.7|Norvel is freeware: copy it and give it away freely.|"},
-      {recorder.c_str(), 0x0409, 0, "|||||"}};
+      {plain.c_str(), 0x0409, 0, "|||||"}};
+  // clang-format on
   for (const auto& c : kCases) {
     VersionRows rows;
     EXPECT_EQ(c.found, ReadVersionRows(c.file, c.language, rows));
@@ -184,38 +234,4 @@ TEST(ShellPages, TemplatesAndVersionRows) {
     for (const auto& row : rows) joined += std::string(row) + "|";
     EXPECT_EQ(c.rows, joined) << c.file << " " << c.language;
   }
-}
-
-using ExplorerPageTest = FrameFixture;
-
-TEST_F(ExplorerPageTest, SetupOpensTheBoxesOfEachPlaceAndOkCarriesThemOut) {
-  TempFolder folder;
-  for (const char* name : {"Programs", "Desktop", "Startup"}) CreateDirectoryA(folder.File(name).c_str(), nullptr);
-  ShellFolderValue places[] = {{"Programs", folder.File("Programs").c_str()},
-                               {"Desktop", folder.File("Desktop").c_str()},
-                               {"Startup", folder.File("Startup").c_str()}};
-  ASSERT_EQ(1, CreateShortcut(nullptr, kDesktopPlace));
-  std::string boxes, label, version;
-  DialogAnswerer answerer;
-  answerer.Run([&](HWND sheet, DialogAnswerer&) {
-    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
-    char text[256];
-    GetDlgItemTextA(page, kStartupLabel, text, sizeof text);
-    label = text;
-    for (int box = kCreateDesktopBox; box <= kRemoveStartupBox; ++box) {
-      if (box == kStartMenuLabel || box == kStartupLabel) continue;
-      boxes += std::to_string(IsWindowEnabled(GetDlgItem(page, box))) + std::to_string(IsDlgButtonChecked(page, box)) + " ";
-    }
-    CheckDlgButton(page, kRemoveDesktopBox, BST_CHECKED);
-    PropSheet_SetCurSel(sheet, nullptr, 8);
-    GetDlgItemTextA(PropSheet_GetCurrentPageHwnd(sheet), kFirstVersionRow + 3, text, sizeof text);
-    version = text;
-    PropSheet_PressButton(sheet, PSBTN_OK);
-  });
-  ParseCommandLine("/setup", AppOptions);
-  EXPECT_EQ("To run Norvel automatically whenever MS Windows 95/NT is started check the box below.", label);
-  EXPECT_EQ("00 10 11 00 10 00 ", boxes);  // Desktop: create, remove; Start Menu; Startup
-  EXPECT_EQ("Version 3.7", version);
-  EXPECT_TRUE(ShortcutExists(kStartMenuPlace) && !ShortcutExists(kDesktopPlace) && !ShortcutExists(kStartupPlace));
-  EXPECT_EQ(0u, AppOptions.ShellRequests.CreateStartMenu + AppOptions.ShellRequests.RemoveDesktop);
 }

@@ -1,4 +1,6 @@
 // Tools: what a started tool receives, the save before launch, and the tools that cannot run.
+#include <cstring>
+
 #include "document_fixture.h"
 #include "resources/resource.h"
 
@@ -6,11 +8,11 @@ namespace {
 
 enum class Doc { None, Named, Unnamed };
 
-std::string RecorderPath() {
+std::string RecorderPath() {  // beside the tests
   char path[MAX_PATH];
   GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  return folder.substr(0, folder.rfind('\\')) + "\\norvel_tool_recorder.exe";
+  *std::strrchr(path, '\\') = '\0';
+  return std::string(path) + "\\norvel_tool_recorder.exe";
 }
 
 // What the tool got after its own program name: the parameters, then its current folder.
@@ -43,18 +45,15 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
   const std::string record = folder_.File("record.txt");
   SetEnvironmentVariableA("NORVEL_TOOL_RECORD", record.c_str());
   for (const auto& c : kCases) {
-    SCOPED_TRACE(std::string(c.command) + " launch " + std::to_string(c.launch) + " save " +
-                 std::to_string(c.save) + " doc " + std::to_string(static_cast<int>(c.doc)));
+    SCOPED_TRACE(&c - kCases);
     ShowWindow(frame_, SW_RESTORE);
     DeleteFileA(record.c_str());
     UntitledCounter = 0;
     const std::string path = folder_.Write("my notes.txt", "old");
     HWND document = c.doc == Doc::Named ? Open(path) : c.doc == Doc::Unnamed ? New() : nullptr;
     if (document) Type(document, "new");
-    if (c.saveAs) {
-      if (*c.saveAs) answerer_.EnterFileName(folder_.File(c.saveAs));
-      else answerer_.PressButton(IDCANCEL);
-    }
+    if (c.saveAs && *c.saveAs) answerer_.EnterFileName(folder_.File(c.saveAs));
+    if (c.saveAs && !*c.saveAs) answerer_.PressButton(IDCANCEL);
     AppOptions.Tools[4] = ToolRecord{1, "Tool", "", "", "", c.launch, c.hide, c.save};
     lstrcpyA(AppOptions.Tools[4].Program, RecorderPath().c_str());
     lstrcpyA(AppOptions.Tools[4].Command, c.command);

@@ -53,8 +53,8 @@ int LaunchTool(HWND frame, HWND document, const ToolRecord& tool, AppOptionsReco
     if (tool.Save && unsaved && !SaveOrSaveAs(document, options)) return 0;
   }
   const std::string parameters = ToolParameters(tool.Command, tail.c_str());
-  ShellExecuteA(frame, "Open", tool.Program, parameters.c_str(), *tool.Folder ? tool.Folder : nullptr,
-                SW_RESTORE);
+  ShellExecuteA(frame, "Open", tool.Program, parameters.c_str(),
+                *tool.Folder ? tool.Folder : nullptr, SW_RESTORE);
   if (tool.Hide) ShowWindow(frame, SW_MINIMIZE);
   return 1;
 }

@@ -59,7 +59,9 @@ int BrowseWithShell(HWND owner, char (&folder)[kPathCapacity]) {
 
 }  // namespace
 
-void SetFolderBrowser(FolderBrowser browser) { browserOverride = browser; }
+void SetFolderBrowser(FolderBrowser browser) {
+  browserOverride = browser;
+}
 
 int BrowseForFolder(HWND owner, char (&folder)[kPathCapacity]) {
   return browserOverride ? browserOverride(owner, folder) : BrowseWithShell(owner, folder);

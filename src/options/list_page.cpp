@@ -1,9 +1,13 @@
 // The record list shared by the Tools and Macros pages.
 #include "options/list_page.h"
 
-int CurrentRecord(HWND page) { return static_cast<int>(GetWindowLongPtrA(page, GWLP_USERDATA)); }
+int CurrentRecord(HWND page) {
+  return static_cast<int>(GetWindowLongPtrA(page, GWLP_USERDATA));
+}
 
-void SetCurrentRecord(HWND page, int index) { SetWindowLongPtrA(page, GWLP_USERDATA, index); }
+void SetCurrentRecord(HWND page, int index) {
+  SetWindowLongPtrA(page, GWLP_USERDATA, index);
+}
 
 void FillRecordList(HWND page, int listId, const char* const (&names)[kListSlots]) {
   HWND list = GetDlgItem(page, listId);

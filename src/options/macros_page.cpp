@@ -11,8 +11,12 @@ namespace {
 
 constexpr UINT kMacrosHelp = 1000;
 
-AppOptionsRecord& Copy(LPARAM data) { return *reinterpret_cast<AppOptionsRecord*>(data); }
-MacroRecord& Current(HWND page, LPARAM data) { return Copy(data).Macros[CurrentRecord(page)]; }
+AppOptionsRecord& Copy(LPARAM data) {
+  return *reinterpret_cast<AppOptionsRecord*>(data);
+}
+MacroRecord& Current(HWND page, LPARAM data) {
+  return Copy(data).Macros[CurrentRecord(page)];
+}
 
 void Fill(HWND page, LPARAM data) {
   const AppOptionsRecord& copy = Copy(data);
@@ -68,8 +72,8 @@ void Init(HWND page, LPARAM) {
   SendDlgItemMessageA(page, IDC_MACRO_TEXT, EM_LIMITTEXT, kMacroTextCapacity - 1, 0);
 }
 
-const OptionsPageBehaviour kMacrosPage = {IDM_CUSTOMIZEMACROS, kMacrosHelp, CopyPlacement, Fill,
-                                          Store,               Command,     Init};
+const OptionsPageBehaviour kMacrosPage = {
+    IDM_CUSTOMIZEMACROS, kMacrosHelp, CopyPlacement, Fill, Store, Command, Init};
 
 }  // namespace
 

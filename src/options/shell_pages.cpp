@@ -33,9 +33,13 @@ const PlaceBoxes kPlaces[] = {
      &ShellRequestRecord::RemoveStartup},
 };
 
-ShellRequestRecord& Requests(LPARAM data) { return *reinterpret_cast<ShellRequestRecord*>(data); }
+ShellRequestRecord& Requests(LPARAM data) {
+  return *reinterpret_cast<ShellRequestRecord*>(data);
+}
 
-PlacementRecord* RequestsPlacement(LPARAM data) { return Requests(data).SheetPlacement; }
+PlacementRecord* RequestsPlacement(LPARAM data) {
+  return Requests(data).SheetPlacement;
+}
 
 // Puts the program title where the label says "%s"; a label already filled stays as it is.
 void NameProgramIn(HWND page, int label, const char* title) {
@@ -57,7 +61,8 @@ void SetBox(HWND page, int box, bool enabled, DWORD checked) {
 void FillExplorer(HWND page, LPARAM data) {
   char title[kPathCapacity];
   GetString(title, IDS_APPNAME);
-  for (int label : {kDesktopLabel, kStartMenuLabel, kStartupLabel}) NameProgramIn(page, label, title);
+  for (int label : {kDesktopLabel, kStartMenuLabel, kStartupLabel})
+    NameProgramIn(page, label, title);
   const ShellRequestRecord& requests = Requests(data);
   for (const PlaceBoxes& place : kPlaces) {
     const bool exists = ShortcutExists(place.place);
@@ -78,7 +83,9 @@ int StoreExplorer(HWND page, LPARAM data) {
 const OptionsPageBehaviour kExplorerPage = {
     IDM_SETUP, kExplorerHelp, RequestsPlacement, FillExplorer, StoreExplorer, nullptr, nullptr};
 
-PlacementRecord* VersionPlacement(LPARAM data) { return reinterpret_cast<PlacementRecord*>(data); }
+PlacementRecord* VersionPlacement(LPARAM data) {
+  return reinterpret_cast<PlacementRecord*>(data);
+}
 
 void FillVersion(HWND page, LPARAM) {
   VersionRows rows;
@@ -92,8 +99,8 @@ BOOL VersionCommand(HWND page, LPARAM, WORD id, WORD) {
   return TRUE;
 }
 
-const OptionsPageBehaviour kVersionPage = {
-    IDM_ABOUT, kVersionHelp, VersionPlacement, FillVersion, nullptr, VersionCommand, nullptr};
+const OptionsPageBehaviour kVersionPage = {IDM_ABOUT, kVersionHelp,   VersionPlacement, FillVersion,
+                                           nullptr,   VersionCommand, nullptr};
 
 }  // namespace
 

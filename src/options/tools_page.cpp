@@ -26,8 +26,12 @@ const ToolBox kBoxes[] = {{IDC_TOOL_ACTIVE, &ToolRecord::Active},
                           {IDC_TOOL_HIDE, &ToolRecord::Hide},
                           {IDC_TOOL_SAVE, &ToolRecord::Save}};
 
-AppOptionsRecord& Copy(LPARAM data) { return *reinterpret_cast<AppOptionsRecord*>(data); }
-ToolRecord& Current(HWND page, LPARAM data) { return Copy(data).Tools[CurrentRecord(page)]; }
+AppOptionsRecord& Copy(LPARAM data) {
+  return *reinterpret_cast<AppOptionsRecord*>(data);
+}
+ToolRecord& Current(HWND page, LPARAM data) {
+  return Copy(data).Tools[CurrentRecord(page)];
+}
 
 // Icon 100: the program's first icon, or the tool icon when it has none. An extracted icon is
 // the page's to destroy, once the static no longer shows it.
@@ -61,7 +65,8 @@ void Fill(HWND page, LPARAM data) {
 
 int Store(HWND page, LPARAM data) {
   ToolRecord& tool = Current(page, data);
-  for (const ToolBox& box : kBoxes) tool.*box.flag = IsDlgButtonChecked(page, box.id) == BST_CHECKED;
+  for (const ToolBox& box : kBoxes)
+    tool.*box.flag = IsDlgButtonChecked(page, box.id) == BST_CHECKED;
   char name[kNameCapacity];
   ReadField(page, IDC_TOOL_NAME, name);
   if (tool.Active && !*name) {
@@ -134,9 +139,8 @@ void Init(HWND page, LPARAM) {
   }
 }
 
-const OptionsPageBehaviour kToolsPage = {IDM_CUSTOMIZETOOLS, kToolsHelp, CopyPlacement,
-                                         Fill,              Store,      Command,
-                                         Init};
+const OptionsPageBehaviour kToolsPage = {
+    IDM_CUSTOMIZETOOLS, kToolsHelp, CopyPlacement, Fill, Store, Command, Init};
 
 }  // namespace
 

@@ -61,7 +61,8 @@ template <size_t count>
 GlobalBlock BuildPageTemplate(const char* title, const DialogItem (&items)[count]) {
   GlobalBlock block = GlobalBlock::Allocate(kPageTemplateSize);
   if (!block) {
-    ShowMessage(nullptr, IDS_APPNAME, 60008, "Dialog Template", static_cast<int>(kPageTemplateSize));
+    ShowMessage(nullptr, IDS_APPNAME, 60008, "Dialog Template",
+                static_cast<int>(kPageTemplateSize));
     return block;
   }
   DialogTemplateBuilder builder(block.data(), block.size());
@@ -73,6 +74,10 @@ GlobalBlock BuildPageTemplate(const char* title, const DialogItem (&items)[count
 
 }  // namespace
 
-GlobalBlock BuildExplorerTemplate() { return BuildPageTemplate("Explorer", kExplorerItems); }
+GlobalBlock BuildExplorerTemplate() {
+  return BuildPageTemplate("Explorer", kExplorerItems);
+}
 
-GlobalBlock BuildVersionTemplate() { return BuildPageTemplate("Version", kVersionItems); }
+GlobalBlock BuildVersionTemplate() {
+  return BuildPageTemplate("Version", kVersionItems);
+}

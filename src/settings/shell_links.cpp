@@ -43,7 +43,9 @@ struct LinkStep {
 
 }  // namespace
 
-void InjectLinkSaveFailure(HRESULT failure) { injectedSaveFailure = failure; }
+void InjectLinkSaveFailure(HRESULT failure) {
+  injectedSaveFailure = failure;
+}
 
 bool ShortcutFolder(ShellPlace place, char (&folder)[kPathCapacity]) {
   folder[0] = '\0';
@@ -90,17 +92,17 @@ int CreateShortcut(HWND owner, ShellPlace place) {
     ComSession com;
     ComRef<IShellLinkA> link;
     ComRef<IPersistFile> file;  // released before the link: declared after it
-    if (step.Run("CoCreateInstance", CoCreateInstance(CLSID_ShellLink, nullptr,
-                                                      CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                                      link.out())) &&
+    if (step.Run("CoCreateInstance",
+                 CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  link.out())) &&
         step.Run("QueryInterface", link->QueryInterface(IID_IPersistFile, file.out())) &&
         step.Run("SetPath", link->SetPath(ProgramPath)) &&
         step.Run("SetDescription", link->SetDescription(title))) {
       if (place == kStartMenuPlace) CreateDirectoryA(folder, nullptr);  // may already be there
       wchar_t widePath[kPathCapacity];
       const bool converted = MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, kPathCapacity) > 0;
-      step.Run("Save", converted ? SaveLink(file.get(), widePath)
-                                 : HRESULT_FROM_WIN32(GetLastError()));
+      step.Run("Save",
+               converted ? SaveLink(file.get(), widePath) : HRESULT_FROM_WIN32(GetLastError()));
     }
   }
   if (!step.method) return 1;

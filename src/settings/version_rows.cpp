@@ -15,8 +15,10 @@ struct VersionRow {
 };
 
 const VersionRow kRows[kVersionRowCount] = {
-    {"ProductName", IDS_PRODUCT_NAME},  {"LegalCopyright", IDS_LEGAL_NOTICE},
-    {"FileDescription", IDS_DESCRIPTION}, {"FileVersion", IDS_VERSION_TEXT},
+    {"ProductName", IDS_PRODUCT_NAME},
+    {"LegalCopyright", IDS_LEGAL_NOTICE},
+    {"FileDescription", IDS_DESCRIPTION},
+    {"FileVersion", IDS_VERSION_TEXT},
     {"Release", 0},
 };
 constexpr const char* kReleaseNotice = "Norvel is freeware: copy it and give it away freely.";

@@ -11,7 +11,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
   DWORD written = 0;
-  for (const char* text : {static_cast<const char*>(GetCommandLineA()), "\n", static_cast<const char*>(folder)}) {
+  for (const char* text :
+       {static_cast<const char*>(GetCommandLineA()), "\n", static_cast<const char*>(folder)}) {
     WriteFile(file, text, lstrlenA(text), &written, nullptr);
   }
   CloseHandle(file);

@@ -2,7 +2,9 @@
 // of a given class and prints where such a window is, so the script can cut it out of the screen.
 //   norvel_remote command CLASS ID...    post WM_COMMAND ID to the window, one after the other
 //   norvel_remote rect CLASS             print "left top width height" of the window
+//   norvel_remote page CLASS N           show page N of the property sheet of that class
 #include <windows.h>
+#include <prsht.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +25,10 @@ HWND FindShownWindow(const char* className) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3 || (std::strcmp(argv[1], "command") != 0 && std::strcmp(argv[1], "rect") != 0)) {
-    std::fprintf(stderr, "usage: norvel_remote command CLASS ID... | rect CLASS\n");
+  const bool known = argc >= 3 && (!std::strcmp(argv[1], "command") || !std::strcmp(argv[1], "rect") ||
+                                   (!std::strcmp(argv[1], "page") && argc == 4));
+  if (!known) {
+    std::fprintf(stderr, "usage: norvel_remote command CLASS ID... | rect CLASS | page CLASS N\n");
     return 2;
   }
   HWND window = FindShownWindow(argv[2]);
@@ -37,6 +41,11 @@ int main(int argc, char** argv) {
     if (!GetWindowRect(window, &r)) return 1;
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     return 0;
+  }
+  if (std::strcmp(argv[1], "page") == 0) {
+    const BOOL posted = PostMessageA(window, PSM_SETCURSEL, std::strtoul(argv[3], nullptr, 10), 0);
+    Sleep(500);  // the page's first paint
+    return posted ? 0 : 1;
   }
   for (int i = 3; i < argc; ++i) {
     if (!PostMessageA(window, WM_COMMAND, std::strtoul(argv[i], nullptr, 10), 0)) return 1;

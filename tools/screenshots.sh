@@ -54,6 +54,15 @@ shoot NorvelAppClass frame.png || exit 1
 wine "$remote" command NorvelAppClass "$(command_id IDM_HELPCONTENTS)" || exit 1
 shoot NorvelHelpClass help-window.png || exit 1
 
+# The options sheet at the Tools, Macros, Explorer and Version pages, then Cancel.
+wine "$remote" command NorvelAppClass "$(command_id IDM_CUSTOMIZETOOLS)" || exit 1
+shoot '#32770' options-tools.png || exit 1
+for page in 4:options-macros 7:options-explorer 8:options-version; do
+  wine "$remote" page '#32770' "${page%%:*}" || exit 1
+  shoot '#32770' "${page#*:}.png" || exit 1
+done
+wine "$remote" command '#32770' 2 || exit 1
+
 # The tool windows, the Find dialog (topmost, over the documents) and last the About box, which
 # stays in front until a click or a key.
 wine "$remote" command NorvelAppClass "$(command_id IDM_ASCIICHART)" || exit 1

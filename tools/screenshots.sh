@@ -22,9 +22,10 @@ norvel_prepare_prefix "$root/build/screenshot-prefix" fresh
 
 command_id() { sed -n "s/^#define $1 \([0-9]*\)/\1/p" src/resources/resource.h; }
 # $1: window class, $2: picture name in docs/. Cuts the window out of the whole screen.
+# $3: the window's title, when its class is not enough.
 shoot() {
   local left top width height
-  read -r left top width height < <(wine "$remote" rect "$1" | tr -d '\r') || return 1
+  read -r left top width height < <(wine "$remote" rect "$1" ${3:+"$3"} | tr -d '\r') || return 1
   sleep 1  # the last paint
   import -display "$DISPLAY" -window root -crop "${width}x${height}+${left}+${top}" +repage \
          "docs/$2" || return 1
@@ -54,15 +55,6 @@ shoot NorvelAppClass frame.png || exit 1
 wine "$remote" command NorvelAppClass "$(command_id IDM_HELPCONTENTS)" || exit 1
 shoot NorvelHelpClass help-window.png || exit 1
 
-# The options sheet at the Tools, Macros, Explorer and Version pages, then Cancel.
-wine "$remote" command NorvelAppClass "$(command_id IDM_CUSTOMIZETOOLS)" || exit 1
-shoot '#32770' options-tools.png || exit 1
-for page in 4:options-macros 7:options-explorer 8:options-version; do
-  wine "$remote" page '#32770' "${page%%:*}" || exit 1
-  shoot '#32770' "${page#*:}.png" || exit 1
-done
-wine "$remote" command '#32770' 2 || exit 1
-
 # The tool windows, the Find dialog (topmost, over the documents) and last the About box, which
 # stays in front until a click or a key.
 wine "$remote" command NorvelAppClass "$(command_id IDM_ASCIICHART)" || exit 1
@@ -73,3 +65,17 @@ wine "$remote" command NorvelAppClass "$(command_id IDM_FIND)" || exit 1
 shoot '#32770' find.png || exit 1
 wine "$remote" command NorvelAppClass "$(command_id IDM_ABOUT)" || exit 1
 shoot '#500' about.png || exit 1
+
+# The options sheet closes the About box and opens at the Editor page; then its other pages.
+wine "$remote" command NorvelAppClass "$(command_id IDM_OPTIONS)" || exit 1
+shoot '#32770' options.png ' Norvel Options' || exit 1
+for page in 3:options-tools 4:options-macros 7:options-explorer 8:options-version; do
+  wine "$remote" page ' Norvel Options' "${page%%:*}" || exit 1
+  shoot '#32770' "${page#*:}.png" ' Norvel Options' || exit 1
+done
+if [ -n "${NORVEL_SHEET_PAGES:-}" ]; then  # every page, for a look, into build/
+  for page in 0 1 2 3 4 5 6 7 8; do
+    wine "$remote" page ' Norvel Options' "$page" || exit 1
+    shoot '#32770' "../build/options-page-$page.png" ' Norvel Options' || exit 1
+  done
+fi

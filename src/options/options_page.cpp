@@ -1,6 +1,8 @@
 // The steps every options page shares: activation, storing, help and the sheet's position.
 #include "options/options_page.h"
 
+#include <commctrl.h>
+
 #include "base/globals.h"
 #include "settings/placement.h"
 #include "ui/help.h"
@@ -19,7 +21,63 @@ POINT OptionsSheetOrigin(const PlacementRecord& placement, const RECT& screen) {
   return POINT{x, y};
 }
 
+namespace {
+
+// Moves the sheet's own buttons (OK, Cancel, Help), not the pages' controls.
+void MoveSheetButtons(HWND sheet, SIZE by) {
+  for (HWND child = GetWindow(sheet, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char className[16] = "";
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Button") != 0) continue;
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&rect), 2);
+    SetWindowPos(child, nullptr, rect.left + by.cx, rect.top + by.cy, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+SIZE WindowSize(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace
+
+// The sheet sizes itself by the pages' dialog units in its own font; a page drawn in a wider
+// font (as "MS Sans Serif" is under Wine) would be cut off at the right and bottom. So the
+// sheet grows until the page fits in its own units, and every page takes the whole room.
+void FitOptionsPage(HWND page) {
+  HWND sheet = GetParent(page);
+  HWND tabs = PropSheet_GetTabControl(sheet);
+  if (!tabs) return;
+  RECT needed = {0, 0, kOptionsPageWidth, kOptionsPageHeight};
+  MapDialogRect(page, &needed);
+  RECT room = {};
+  // A wider tab control may lay its tabs out in fewer rows: measure again after each change.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    GetWindowRect(tabs, &room);
+    MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&room), 2);
+    TabCtrl_AdjustRect(tabs, FALSE, &room);
+    SIZE grow = {needed.right - (room.right - room.left), needed.bottom - (room.bottom - room.top)};
+    if (grow.cx < 0) grow.cx = 0;
+    if (grow.cy < 0) grow.cy = 0;
+    if (!grow.cx && !grow.cy) break;
+    const SIZE sheetSize = WindowSize(sheet);
+    const SIZE tabsSize = WindowSize(tabs);
+    MoveSheetButtons(sheet, grow);
+    SetWindowPos(tabs, nullptr, 0, 0, tabsSize.cx + grow.cx, tabsSize.cy + grow.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(sheet, nullptr, 0, 0, sheetSize.cx + grow.cx, sheetSize.cy + grow.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SetWindowPos(page, nullptr, room.left, room.top, room.right - room.left, room.bottom - room.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void PositionOptionsSheet(HWND page, const PlacementRecord& placement) {
+  FitOptionsPage(page);
   RECT screen = ScreenRect;
   if (IsRectEmpty(&screen)) GetClientRect(GetDesktopWindow(), &screen);
   const POINT origin = OptionsSheetOrigin(placement, screen);
@@ -66,8 +124,9 @@ BOOL OnNotify(const OptionsPageBehaviour& page, HWND window, const NMHDR& notice
   PlacementRecord* placement = page.placement(data);
   switch (notice.code) {
     case PSN_SETACTIVE:
+      SetStatus(page.statusId);
       if (page.fill) page.fill(window, data);
-      ActivateOptionsPage(window, page.statusId, *placement);
+      PositionOptionsSheet(window, *placement);
       SetWindowLongPtrA(window, DWLP_MSGRESULT, 0);
       return TRUE;
     case PSN_KILLACTIVE:

@@ -30,7 +30,14 @@ T* PageData(HWND page) {
 // Where the sheet opens: the placement's corner, its left at most the screen's right - 70 and
 // its top at most the screen's bottom - 70; nothing else is clamped.
 POINT OptionsSheetOrigin(const PlacementRecord& placement, const RECT& screen);
-// Moves the sheet (the page's parent) to OptionsSheetOrigin, keeping its size.
+// Every page is 320 by 172 dialog units of its own font.
+constexpr short kOptionsPageWidth = 320;
+constexpr short kOptionsPageHeight = 172;
+// Grows the sheet when the page does not fit, and makes the page fill the room (in
+// PositionOptionsSheet, so every activation does it).
+void FitOptionsPage(HWND page);
+// Fits the page, then moves the sheet (the page's parent) to OptionsSheetOrigin, keeping its
+// size.
 void PositionOptionsSheet(HWND page, const PlacementRecord& placement);
 // Activation: the page's status text, then the sheet positioned. Fill the controls before.
 void ActivateOptionsPage(HWND page, UINT statusId, const PlacementRecord& placement);

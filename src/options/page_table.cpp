@@ -2,9 +2,12 @@
 // built yet is a placeholder that says so and stores nothing.
 #include "options/page_table.h"
 
+#include "options/editor_page.h"
+#include "options/filters_page.h"
 #include "options/macros_page.h"
 #include "options/placeholder_page.h"
 #include "options/shell_pages.h"
+#include "options/sysedit_page.h"
 #include "options/tools_page.h"
 #include "resources/resource.h"
 #include "settings/page_templates.h"
@@ -12,21 +15,17 @@
 namespace {
 
 // Help topics of the pages, in the help file.
-constexpr UINT kEditorHelp = 100, kFiltersHelp = 500, kPrintingHelp = 900, kSysEditHelp = 120,
-               kTimeStampHelp = 105;
+constexpr UINT kPrintingHelp = 900, kTimeStampHelp = 105;
 
 // clang-format off
 const OptionsPageEntry kPages[kOptionsPageCount] = {
-    {IDS_PAGE_EDITOR, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_OPTIONS, kEditorHelp>, PageDataKind::Copy},
-    {IDS_PAGE_FILTERS, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_FILTERS, kFiltersHelp>, PageDataKind::Copy},
+    {IDS_PAGE_EDITOR, IDD_EDITOR_PAGE, nullptr, EditorPageProc, PageDataKind::Copy},
+    {IDS_PAGE_FILTERS, IDD_FILTERS_PAGE, nullptr, FiltersPageProc, PageDataKind::Copy},
     {IDS_PAGE_PRINTING, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDM_PAGESETUP, kPrintingHelp>, PageDataKind::Copy},
     {IDS_PAGE_TOOLS, IDD_TOOLS_PAGE, nullptr, ToolsPageProc, PageDataKind::Copy},
     {IDS_PAGE_MACROS, IDD_MACROS_PAGE, nullptr, MacrosPageProc, PageDataKind::Copy},
-    {IDS_PAGE_SYSEDIT, 0, BuildPlaceholderTemplate,
-     PlaceholderPageProc<IDM_SYSEDITFILES, kSysEditHelp>, PageDataKind::Copy},
+    {IDS_PAGE_SYSEDIT, IDD_SYSEDIT_PAGE, nullptr, SysEditPageProc, PageDataKind::Copy},
     {IDS_PAGE_TIMESTAMP, 0, BuildPlaceholderTemplate,
      PlaceholderPageProc<IDS_TIMESTAMP_PAGE, kTimeStampHelp>, PageDataKind::Copy},
     {IDS_PAGE_EXPLORER, 0, BuildExplorerTemplate, ExplorerPageProc, PageDataKind::ShellRequests},

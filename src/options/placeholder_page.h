@@ -8,8 +8,6 @@
 
 // The common look of every page: 320 by 172 dialog units in 8-point "MS Sans Serif", the side
 // bitmap 1999 at 7, 7.
-constexpr short kOptionsPageWidth = 320;
-constexpr short kOptionsPageHeight = 172;
 constexpr size_t kPlaceholderTemplateSize = 1024;
 
 // The template: the side bitmap and the "nothing is configurable here yet" line; an empty block

@@ -206,6 +206,29 @@
 #define IDD_ERRORS_PROGRESS 5400
 #define IDC_ERRORS_PROGRESS 100
 
+/* Options sheet pages kept as dialog resources */
+#define IDD_EDITOR_PAGE 2000
+#define IDC_EDITOR_READONLY 102
+#define IDC_EDITOR_LOADLAST 103
+#define IDC_EDITOR_MAXIMIZED 104
+#define IDC_EDITOR_NEWDOC 105
+#define IDC_EDITOR_TIPS 106
+#define IDC_EDITOR_LTGRAY 107
+#define IDC_EDITOR_SOUNDS 108
+#define IDC_EDITOR_TASKTRAY 109
+#define IDC_EDITOR_BACKUP 110
+#define IDC_EDITOR_WORDWRAP 111
+#define IDC_EDITOR_AUTOSAVE 112
+#define IDD_FILTERS_PAGE 2500
+#define IDC_FILTER_DEFAULTS 5
+#define IDC_FILTER_DESCRIPTIONS 101
+#define IDC_FILTER_ACCEPT_DESCRIPTION 102
+#define IDC_FILTER_EXTENSIONS 103
+#define IDC_FILTER_ACCEPT_EXTENSIONS 104
+#define IDD_SYSEDIT_PAGE 2900
+#define IDC_SYSEDIT_FIRST 101        /* edits 101-109: File 1 to File 9 */
+#define IDC_SYSEDIT_BROWSE_FIRST 201 /* their browse buttons, 201-209 */
+
 /* Further icons: option page groups, dialogs and tool windows */
 #define IDI_SOUNDS 2525
 #define IDI_FOLDER 2555

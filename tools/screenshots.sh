@@ -72,6 +72,10 @@ shoot '#500' about.png || exit 1
 # The options sheet closes the About box and opens at the Editor page; then its other pages.
 wine "$remote" command NorvelAppClass "$(command_id IDM_OPTIONS)" || exit 1
 shoot '#32770' options.png ' Norvel Options' || exit 1
+for page in 3:options-tools 4:options-macros 7:options-explorer 8:options-version; do
+  wine "$remote" page ' Norvel Options' "${page%%:*}" || exit 1
+  shoot '#32770' "${page#*:}.png" ' Norvel Options' || exit 1
+done
 if [ -n "${NORVEL_SHEET_PAGES:-}" ]; then  # every page, for a look, into build/
   for page in 0 1 2 3 4 5 6 7 8; do
     wine "$remote" page ' Norvel Options' "$page" || exit 1

@@ -1,0 +1,85 @@
+// Tools: what a started tool receives, the save before launch, and the tools that cannot run.
+#include <cstring>
+
+#include "document_fixture.h"
+#include "resources/resource.h"
+
+namespace {
+
+enum class Doc { None, Named, Unnamed };
+
+std::string RecorderPath() {  // beside the tests
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  *std::strrchr(path, '\\') = '\0';
+  return std::string(path) + "\\norvel_tool_recorder.exe";
+}
+
+// What the tool got after its own program name: the parameters, then its current folder.
+std::string Arguments(const std::string& record) {
+  const size_t nameEnd = record[0] == '"' ? record.find('"', 1) + 1 : record.find(' ');
+  return nameEnd > record.size() ? "" : record.substr(nameEnd);
+}
+
+}  // namespace
+
+using ToolLaunchTest = DocumentFixture;
+
+TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
+  const struct {
+    const char* command;
+    DWORD launch, save, hide;
+    Doc doc;
+    const char* saveAs;     // the Save As answer: a file name, "" for Cancel, null for none
+    const char* arguments;  // null: the tool is not started; "@" stands for the document path
+    bool saved;             // the typed text reached the disk
+  } kCases[] = {
+      {"-x", 0, 0, 0, Doc::Named, nullptr, " -x ", false},
+      {"", 0, 1, 0, Doc::None, nullptr, "  ", false},
+      {"/p", 1, 1, 1, Doc::None, nullptr, " /p ", false},
+      {"", 1, 0, 0, Doc::Named, nullptr, "  \"@\"", false},
+      {"-e", 1, 1, 1, Doc::Named, nullptr, " -e \"@\"", true},
+      {"", 1, 1, 0, Doc::Unnamed, "saved.txt", "  New1", true},
+      {"", 1, 1, 0, Doc::Unnamed, "", nullptr, false},
+  };
+  const std::string record = folder_.File("record.txt");
+  SetEnvironmentVariableA("NORVEL_TOOL_RECORD", record.c_str());
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(&c - kCases);
+    ShowWindow(frame_, SW_RESTORE);
+    DeleteFileA(record.c_str());
+    UntitledCounter = 0;
+    const std::string path = folder_.Write("my notes.txt", "old");
+    HWND document = c.doc == Doc::Named ? Open(path) : c.doc == Doc::Unnamed ? New() : nullptr;
+    if (document) Type(document, "new");
+    if (c.saveAs && *c.saveAs) answerer_.EnterFileName(folder_.File(c.saveAs));
+    if (c.saveAs && !*c.saveAs) answerer_.PressButton(IDCANCEL);
+    AppOptions.Tools[4] = ToolRecord{1, "Tool", "", "", "", c.launch, c.hide, c.save};
+    lstrcpyA(AppOptions.Tools[4].Program, RecorderPath().c_str());
+    lstrcpyA(AppOptions.Tools[4].Command, c.command);
+    lstrcpyA(AppOptions.Tools[4].Folder, folder_.path().c_str());
+    Command(IDM_TOOL_FIRST + 4);
+    if (c.arguments) {
+      std::string expected = c.arguments;
+      if (expected.find('@') != std::string::npos) expected.replace(expected.find('@'), 1, path);
+      ASSERT_TRUE(PumpUntil([&] { return TempFolder::Read(record) != "<missing>"; }));
+      EXPECT_EQ(expected + "\n" + folder_.path(), Arguments(TempFolder::Read(record)));
+    } else {
+      Sleep(500);
+      EXPECT_EQ("<missing>", TempFolder::Read(record));
+    }
+    const std::string target = c.doc == Doc::Unnamed && c.saveAs ? folder_.File(c.saveAs) : path;
+    EXPECT_EQ(c.saved, TempFolder::Read(target).find("new") == 0);
+    EXPECT_EQ(c.hide != 0 && c.arguments, IsIconic(frame_) != 0);
+    if (document) Close(document);
+  }
+  // Tools that cannot run only beep: inactive, a program that is missing or a pattern.
+  for (const char* program : {"", "C:\\missing\\tool.exe", "C:\\windows\\*.exe"}) {
+    beeps_.clear();
+    lstrcpyA(AppOptions.Tools[4].Program, *program ? program : RecorderPath().c_str());
+    AppOptions.Tools[4].Active = *program != '\0';
+    Command(IDM_TOOL_FIRST + 4);
+    EXPECT_EQ(1u, beeps_.size()) << program;
+    EXPECT_EQ("Run this tool", StatusText(0));
+  }
+}

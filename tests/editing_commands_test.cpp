@@ -265,3 +265,26 @@ TEST_F(EditingTest, ShowClipboardSaysTheViewerIsMissing) {
 }
 
 }  // namespace
+
+namespace {
+
+// Alt+2 types the second macro over the selection, and one Undo takes it back; a document that
+// is only viewed keeps its text.
+TEST_F(EditingTest, AMacroReplacesTheSelectionInOneUndoableStep) {
+  lstrcpyA(AppOptions.Macros[1].Text, "Regards,\r\nAnn");
+  for (int viewing : {0, 1}) {
+    SCOPED_TRACE(viewing);
+    beeps_.clear();
+    HWND document = Open(folder_.Write("macro.txt", "Hi X!"), viewing);
+    SetEditSelection(DocEditControl(document), 3, 4);
+    Command(IDM_MACRO_FIRST + 1);
+    EXPECT_EQ(Text(document), viewing ? "Hi X!" : "Hi Regards,\r\nAnn!");
+    EXPECT_EQ(beeps_.size(), static_cast<size_t>(viewing));
+    SendMessageA(DocEditControl(document), EM_UNDO, 0, 0);
+    EXPECT_EQ(Text(document), "Hi X!");
+    SetDocWord(document, kModifiedWord, 0);
+    Command(IDM_CLOSE);
+  }
+}
+
+}  // namespace

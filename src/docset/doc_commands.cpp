@@ -26,7 +26,7 @@ struct DocumentCommand {
 
 // Macro n replaces the selection with its text, as one undoable step.
 void OnMacro(HWND document, UINT id, AppOptionsRecord& options) {
-  ReplaceEditSelection(DocEditControl(document), options.Macros[id - IDM_MACRO_FIRST].Text);
+  InsertMacroText(document, options.Macros[id - IDM_MACRO_FIRST].Text);
 }
 
 #define ON(action)                        \

@@ -132,6 +132,12 @@ int UndoEdit(HWND document) {
   return SendAndFocus(EditableControl(document), EM_UNDO);
 }
 
+int InsertMacroText(HWND document, const char* text) {
+  HWND edit = EditableControl(document);
+  if (!edit) return BeepAndFail();
+  return ReplaceEditSelection(edit, text);
+}
+
 int CutSelection(HWND document) {
   return SendAndFocus(EditableControl(document), WM_CUT);
 }

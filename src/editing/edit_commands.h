@@ -15,6 +15,9 @@ int PasteText(HWND document);
 // The selection, or the character at the caret (a CR LF line end as one).
 int DeleteSelection(HWND document);
 int SelectAll(HWND document);
+// A text macro in place of the selection (at the caret when nothing is selected), undone in one
+// step; a document that is only viewed keeps its text and the user hears a beep.
+int InsertMacroText(HWND document, const char* text);
 // The selection's letters A-Z to small letters (upper 0) or a-z to capitals (upper 1); returns
 // the number of characters changed. Nothing changes, and nothing is said, when none needs to.
 int ConvertCase(HWND document, int upper);

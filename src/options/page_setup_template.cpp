@@ -27,11 +27,12 @@ constexpr DialogItem kItems[] = {
     {kBox, 0, 155, 65, 55, 9, kPrintFooterId, kButtonClassAtom, "Print F&ooter"},
     {kBox, 0, 220, 65, 60, 9, kCenterFooterId, kButtonClassAtom, "Ce&nter Footer"},
     {kLine, 0, 118, 77, 195, 1, kNone, kStatic, " "},
-    {kText, 0, 120, 80, 168, 16, kNone, kStatic,
+    // This text and the legend are wider than they need with the classic bitmap font: with
+    // wider letters (Wine's) the first line would wrap and hide the second, and the legend
+    // would lose "Number", "Date" and "Time".
+    {kText, 0, 120, 80, 190, 16, kNone, kStatic,
      "Use the following text macros to insert file information\r"
      "in the headers and footers printed on each page:"},
-    // The legend is wider than its text needs with the classic bitmap font: fonts with wider
-    // letters (Wine's) would cut "Number", "Date" and "Time" off.
     {kText, 0, 154, 99, 70, 8, kNone, kStatic, "$F = File Name"},
     {kText, 0, 154, 110, 70, 8, kNone, kStatic, "$P = Page Number"},
     {kText, 0, 230, 99, 80, 8, kNone, kStatic, "$D = Current Date"},

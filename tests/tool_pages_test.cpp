@@ -12,7 +12,7 @@
 namespace {
 
 std::string Text(HWND page, int id) {
-  char text[kMacroTextCapacity] = "";
+  char text[kMacroTextCapacity + 1] = "";  // room to see a character over the limit
   GetDlgItemTextA(page, id, text, sizeof text);
   return text;
 }
@@ -74,6 +74,7 @@ TEST_F(ToolPagesTest, ChecksKeepThePageDeleteClearsAndCancelLeavesAll) {
         SendDlgItemMessageA(page, c.second, EM_SETSEL, 0, -1);
         SendDlgItemMessageA(page, c.second, EM_REPLACESEL, 0,
                             reinterpret_cast<LPARAM>((c.full + std::string("x")).c_str()));
+        look(c.second, "");
         PropSheet_PressButton(sheet, pressOk ? PSBTN_OK : PSBTN_CANCEL);
       });
       Command(c.command);
@@ -81,7 +82,7 @@ TEST_F(ToolPagesTest, ChecksKeepThePageDeleteClearsAndCancelLeavesAll) {
       for (int i = 0; i < 3; ++i) EXPECT_EQ(c.messages[i], answerer.Seen()[i + 1].ControlText(101));
       const std::string name = c.nameValue;
       EXPECT_EQ((std::vector<std::string>{name + "|1", c.secondValue + std::string("|0"),
-                                          name + "|1", "|0"}),
+                                          name + "|1", "|0", c.full + std::string("|")}),
                 seen);
       if (!pressOk) EXPECT_EQ(0, std::memcmp(before.get(), &AppOptions, sizeof AppOptions));
     }

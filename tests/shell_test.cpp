@@ -245,7 +245,8 @@ TEST(ShellPages, TemplatesAndVersionRows) {
     answerer.Run([&](HWND sheet, DialogAnswerer&) {
       for (int i = 0; i < kVersionRowCount; ++i) {
         char text[kPathCapacity];
-        GetDlgItemTextA(PropSheet_GetCurrentPageHwnd(sheet), kFirstVersionRow + i, text, sizeof text);
+        GetDlgItemTextA(PropSheet_GetCurrentPageHwnd(sheet), kFirstVersionRow + i, text,
+                        sizeof text);
         shown += std::string(text) + "|";
       }
       GetWindowRect(sheet, &sheetRect);

@@ -93,8 +93,8 @@ TEST_F(ToolPagesTest, ChecksKeepThePageDeleteClearsAndCancelLeavesAll) {
   }
   // Browse folder: a chosen folder replaces what was typed, Cancel keeps it.
   const FolderBrowser kBrowsers[] = {
-      [](HWND, char (&folder)[kPathCapacity]) { return lstrcpyA(folder, "C:\\Chosen") ? 1 : 0; },
-      [](HWND, char (&)[kPathCapacity]) { return 0; }};
+      [](HWND, char(&folder)[kPathCapacity]) { return lstrcpyA(folder, "C:\\Chosen") ? 1 : 0; },
+      [](HWND, char(&)[kPathCapacity]) { return 0; }};
   std::string shown;
   DialogAnswerer answerer;
   answerer.Run([&](HWND sheet, DialogAnswerer&) {

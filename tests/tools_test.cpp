@@ -28,7 +28,8 @@ using ToolLaunchTest = DocumentFixture;
 TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
   // The longest Command and title: the tool gets both whole, the title in quotes for its blank.
   const std::string longCommand(255, 'c'), longArguments = " " + longCommand + " \"@\"";
-  const std::string longName = "long " + std::string(254 - folder_.path().size() - 10, 'n') + ".txt";
+  const std::string longName =
+      "long " + std::string(254 - folder_.path().size() - 10, 'n') + ".txt";
   const struct {
     const char* command;
     DWORD launch, save, hide;
@@ -45,7 +46,8 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
       {"-e", 1, 1, 1, Doc::Named, nullptr, " -e \"@\"", true, nullptr},
       {"", 1, 1, 0, Doc::Unnamed, "saved.txt", "  New1", true, nullptr},
       {"", 1, 1, 0, Doc::Unnamed, "", nullptr, false, nullptr},
-      {longCommand.c_str(), 1, 0, 0, Doc::LongNamed, nullptr, longArguments.c_str(), false, nullptr},
+      {longCommand.c_str(), 1, 0, 0, Doc::LongNamed, nullptr, longArguments.c_str(), false,
+       nullptr},
       {"-x", 0, 0, 0, Doc::None, nullptr, " -x ", false, "C:\\no such folder"},
   };
   const std::string record = folder_.File("record.txt");
@@ -55,7 +57,8 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
     ShowWindow(frame_, SW_RESTORE);
     DeleteFileA(record.c_str());
     UntitledCounter = 0;
-    const std::string path = folder_.Write(c.doc == Doc::LongNamed ? longName : "my notes.txt", "old");
+    const std::string path =
+        folder_.Write(c.doc == Doc::LongNamed ? longName : "my notes.txt", "old");
     HWND document = c.doc == Doc::Unnamed ? New() : c.doc != Doc::None ? Open(path) : nullptr;
     if (document) Type(document, "new");
     if (c.saveAs && *c.saveAs) answerer_.EnterFileName(folder_.File(c.saveAs));

@@ -268,17 +268,20 @@ TEST_F(EditingTest, ShowClipboardSaysTheViewerIsMissing) {
 
 namespace {
 
-// Alt+2 types the second macro over the selection, and one Undo takes it back; a document that
-// is only viewed keeps its text.
+// Alt+2 types the second macro over the selection, the longest one whole, and one Undo takes it
+// back; a document that is only viewed keeps its text.
 TEST_F(EditingTest, AMacroReplacesTheSelectionInOneUndoableStep) {
-  lstrcpyA(AppOptions.Macros[1].Text, "Regards,\r\nAnn");
-  for (int viewing : {0, 1}) {
+  const std::string kShort = "Regards,\r\nAnn";
+  const std::string kFull = kShort + std::string(kMacroTextCapacity - 19, 'x') + "\r\nAnn";
+  const std::pair<std::string, int> kCases[] = {{kShort, 0}, {kShort, 1}, {kFull, 0}};
+  for (const auto& [text, viewing] : kCases) {
     SCOPED_TRACE(viewing);
+    lstrcpynA(AppOptions.Macros[1].Text, text.c_str(), kMacroTextCapacity);
     beeps_.clear();
     HWND document = Open(folder_.Write("macro.txt", "Hi X!"), viewing);
     SetEditSelection(DocEditControl(document), 3, 4);
     Command(IDM_MACRO_FIRST + 1);
-    EXPECT_EQ(Text(document), viewing ? "Hi X!" : "Hi Regards,\r\nAnn!");
+    EXPECT_EQ(Text(document), viewing ? "Hi X!" : "Hi " + text + "!");
     EXPECT_EQ(beeps_.size(), static_cast<size_t>(viewing));
     SendMessageA(DocEditControl(document), EM_UNDO, 0, 0);
     EXPECT_EQ(Text(document), "Hi X!");

@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "base/file_io.h"
 #include "frame_fixture.h"
+#include "options/options_sheet.h"
 #include "options/shell_page_templates.h"
 #include "settings/shell_links.h"
 #include "settings/version_rows.h"
@@ -233,5 +234,27 @@ TEST(ShellPages, TemplatesAndVersionRows) {
     std::string joined;
     for (const auto& row : rows) joined += std::string(row) + "|";
     EXPECT_EQ(c.rows, joined) << c.file << " " << c.language;
+    if (c.language != GetUserDefaultLangID()) continue;
+    // The page shows the same rows, and moves the sheet only when there were any.
+    const std::string program = ProgramPath;
+    lstrcpynA(ProgramPath, c.file, sizeof ProgramPath);
+    AppOptions.Options.Left = 31, AppOptions.Options.Top = 41;
+    std::string shown;
+    RECT sheetRect = {};
+    DialogAnswerer answerer;
+    answerer.Run([&](HWND sheet, DialogAnswerer&) {
+      for (int i = 0; i < kVersionRowCount; ++i) {
+        char text[kPathCapacity];
+        GetDlgItemTextA(PropSheet_GetCurrentPageHwnd(sheet), kFirstVersionRow + i, text,
+                        sizeof text);
+        shown += std::string(text) + "|";
+      }
+      GetWindowRect(sheet, &sheetRect);
+      PropSheet_PressButton(sheet, PSBTN_CANCEL);
+    });
+    OpenOptionsSheet(nullptr, AppOptions, kVersionPage, nullptr);
+    lstrcpynA(ProgramPath, program.c_str(), sizeof ProgramPath);
+    EXPECT_EQ(c.rows, shown);
+    EXPECT_EQ(c.found != 0, sheetRect.left == 31 && sheetRect.top == 41);
   }
 }

@@ -6,7 +6,7 @@
 
 namespace {
 
-enum class Doc { None, Named, Unnamed };
+enum class Doc { None, Named, Unnamed, LongNamed };  // LongNamed: a 254-character title
 
 std::string RecorderPath() {  // beside the tests
   char path[MAX_PATH];
@@ -26,6 +26,10 @@ std::string Arguments(const std::string& record) {
 using ToolLaunchTest = DocumentFixture;
 
 TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
+  // The longest Command and title: the tool gets both whole, the title in quotes for its blank.
+  const std::string longCommand(255, 'c'), longArguments = " " + longCommand + " \"@\"";
+  const std::string longName =
+      "long " + std::string(254 - folder_.path().size() - 10, 'n') + ".txt";
   const struct {
     const char* command;
     DWORD launch, save, hide;
@@ -33,14 +37,18 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
     const char* saveAs;     // the Save As answer: a file name, "" for Cancel, null for none
     const char* arguments;  // null: the tool is not started; "@" stands for the document path
     bool saved;             // the typed text reached the disk
+    const char* folder;     // the working folder; null: the test folder
   } kCases[] = {
-      {"-x", 0, 0, 0, Doc::Named, nullptr, " -x ", false},
-      {"", 0, 1, 0, Doc::None, nullptr, "  ", false},
-      {"/p", 1, 1, 1, Doc::None, nullptr, " /p ", false},
-      {"", 1, 0, 0, Doc::Named, nullptr, "  \"@\"", false},
-      {"-e", 1, 1, 1, Doc::Named, nullptr, " -e \"@\"", true},
-      {"", 1, 1, 0, Doc::Unnamed, "saved.txt", "  New1", true},
-      {"", 1, 1, 0, Doc::Unnamed, "", nullptr, false},
+      {"-x", 0, 0, 0, Doc::Named, nullptr, " -x ", false, nullptr},
+      {"", 0, 1, 0, Doc::None, nullptr, "  ", false, nullptr},
+      {"/p", 1, 1, 1, Doc::None, nullptr, " /p ", false, nullptr},
+      {"", 1, 0, 0, Doc::Named, nullptr, "  \"@\"", false, nullptr},
+      {"-e", 1, 1, 1, Doc::Named, nullptr, " -e \"@\"", true, nullptr},
+      {"", 1, 1, 0, Doc::Unnamed, "saved.txt", "  New1", true, nullptr},
+      {"", 1, 1, 0, Doc::Unnamed, "", nullptr, false, nullptr},
+      {longCommand.c_str(), 1, 0, 0, Doc::LongNamed, nullptr, longArguments.c_str(), false,
+       nullptr},
+      {"-x", 0, 0, 0, Doc::None, nullptr, " -x ", false, "C:\\no such folder"},
   };
   const std::string record = folder_.File("record.txt");
   SetEnvironmentVariableA("NORVEL_TOOL_RECORD", record.c_str());
@@ -49,21 +57,25 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
     ShowWindow(frame_, SW_RESTORE);
     DeleteFileA(record.c_str());
     UntitledCounter = 0;
-    const std::string path = folder_.Write("my notes.txt", "old");
-    HWND document = c.doc == Doc::Named ? Open(path) : c.doc == Doc::Unnamed ? New() : nullptr;
+    const std::string path =
+        folder_.Write(c.doc == Doc::LongNamed ? longName : "my notes.txt", "old");
+    HWND document = c.doc == Doc::Unnamed ? New() : c.doc != Doc::None ? Open(path) : nullptr;
     if (document) Type(document, "new");
     if (c.saveAs && *c.saveAs) answerer_.EnterFileName(folder_.File(c.saveAs));
     if (c.saveAs && !*c.saveAs) answerer_.PressButton(IDCANCEL);
     AppOptions.Tools[4] = ToolRecord{1, "Tool", "", "", "", c.launch, c.hide, c.save};
     lstrcpyA(AppOptions.Tools[4].Program, RecorderPath().c_str());
     lstrcpyA(AppOptions.Tools[4].Command, c.command);
-    lstrcpyA(AppOptions.Tools[4].Folder, folder_.path().c_str());
+    lstrcpyA(AppOptions.Tools[4].Folder, c.folder ? c.folder : folder_.path().c_str());
+    char current[MAX_PATH] = "";  // where the shell starts a tool whose Folder has gone
+    GetCurrentDirectoryA(MAX_PATH, current);
     Command(IDM_TOOL_FIRST + 4);
     if (c.arguments) {
       std::string expected = c.arguments;
       if (expected.find('@') != std::string::npos) expected.replace(expected.find('@'), 1, path);
       ASSERT_TRUE(PumpUntil([&] { return TempFolder::Read(record) != "<missing>"; }));
-      EXPECT_EQ(expected + "\n" + folder_.path(), Arguments(TempFolder::Read(record)));
+      EXPECT_EQ(expected + "\n" + (c.folder ? current : folder_.path()),
+                Arguments(TempFolder::Read(record)));
     } else {
       Sleep(500);
       EXPECT_EQ("<missing>", TempFolder::Read(record));

@@ -13,6 +13,7 @@
 #include "settings/shell_links.h"
 #include "settings/version_rows.h"
 #include "ui/message_dialogs.h"
+#include "ui/status.h"
 
 namespace {
 
@@ -87,10 +88,19 @@ PlacementRecord* VersionPlacement(LPARAM data) {
   return reinterpret_cast<PlacementRecord*>(data);
 }
 
-void FillVersion(HWND page, LPARAM) {
+// Unlike the other pages, a program without version information leaves the rows empty and the
+// sheet where it stands; the page is still fitted so that nothing of it is cut off.
+BOOL ActivateVersionPage(HWND page) {
+  SetStatus(IDM_ABOUT);
   VersionRows rows;
-  if (!ReadVersionRows(ProgramPath, GetUserDefaultLangID(), rows)) return;
-  for (int i = 0; i < kVersionRowCount; ++i) SetDlgItemTextA(page, kFirstVersionRow + i, rows[i]);
+  if (ReadVersionRows(ProgramPath, GetUserDefaultLangID(), rows)) {
+    for (int i = 0; i < kVersionRowCount; ++i) SetDlgItemTextA(page, kFirstVersionRow + i, rows[i]);
+    PositionOptionsSheet(page, *VersionPlacement(GetWindowLongPtrA(page, DWLP_USER)));
+  } else {
+    FitOptionsPage(page);
+  }
+  SetWindowLongPtrA(page, DWLP_MSGRESULT, 0);
+  return TRUE;
 }
 
 BOOL VersionCommand(HWND page, LPARAM, WORD id, WORD) {
@@ -99,7 +109,8 @@ BOOL VersionCommand(HWND page, LPARAM, WORD id, WORD) {
   return TRUE;
 }
 
-const OptionsPageBehaviour kVersionPage = {IDM_ABOUT, kVersionHelp,   VersionPlacement, FillVersion,
+// Activation is the page's own (ActivateVersionPage); the runner does the rest.
+const OptionsPageBehaviour kVersionPage = {IDM_ABOUT, kVersionHelp,   VersionPlacement, nullptr,
                                            nullptr,   VersionCommand, nullptr};
 
 }  // namespace
@@ -109,5 +120,7 @@ INT_PTR CALLBACK ExplorerPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
 }
 
 INT_PTR CALLBACK VersionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == PSN_SETACTIVE)
+    return ActivateVersionPage(page);
   return RunOptionsPage(kVersionPage, page, message, wParam, lParam);
 }

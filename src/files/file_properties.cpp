@@ -26,7 +26,6 @@ enum PropertyControl : WORD {
   kDosNameControl = 109,
 };
 
-constexpr WORD kNoId = 0xFFFF;
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kLabel = kChild | SS_RIGHT;
 constexpr DWORD kValue = kChild | SS_LEFT;
@@ -35,27 +34,27 @@ constexpr DWORD kDialogStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAM
 
 const DialogItem kItems[] = {
     {kChild | SS_ICON, 0, 11, 8, 18, 20, kIconControl, kStaticClassAtom, nullptr},
-    {kLabel, 0, 34, 10, 18, 8, kNoId, kStaticClassAtom, "File:"},
+    {kLabel, 0, 34, 10, 18, 8, kUnaddressedId, kStaticClassAtom, "File:"},
     {kValue, 0, 60, 10, 150, 8, kNameControl, kStaticClassAtom, nullptr},
-    {kLabel, 0, 34, 20, 18, 8, kNoId, kStaticClassAtom, "Type:"},
+    {kLabel, 0, 34, 20, 18, 8, kUnaddressedId, kStaticClassAtom, "Type:"},
     {kValue, 0, 60, 20, 150, 8, kTypeControl, kStaticClassAtom, nullptr},
-    {kLine, 0, 6, 35, 214, 1, kNoId, kStaticClassAtom, nullptr},
-    {kLabel, 0, 17, 40, 35, 8, kNoId, kStaticClassAtom, "Location:"},
+    {kLine, 0, 6, 35, 214, 1, kUnaddressedId, kStaticClassAtom, nullptr},
+    {kLabel, 0, 17, 40, 35, 8, kUnaddressedId, kStaticClassAtom, "Location:"},
     {kValue, 0, 60, 40, 150, 16, kLocationControl, kStaticClassAtom, nullptr},
-    {kLabel, 0, 17, 60, 35, 8, kNoId, kStaticClassAtom, "Size:"},
+    {kLabel, 0, 17, 60, 35, 8, kUnaddressedId, kStaticClassAtom, "Size:"},
     {kValue, 0, 60, 60, 150, 8, kSizeControl, kStaticClassAtom, nullptr},
-    {kLabel, 0, 17, 70, 35, 8, kNoId, kStaticClassAtom, "Mode:"},
+    {kLabel, 0, 17, 70, 35, 8, kUnaddressedId, kStaticClassAtom, "Mode:"},
     {kValue, 0, 60, 70, 150, 8, kModeControl, kStaticClassAtom, nullptr},
-    {kLine, 0, 5, 83, 214, 1, kNoId, kStaticClassAtom, nullptr},
-    {kLabel, 0, 17, 90, 35, 8, kNoId, kStaticClassAtom, "MS DOS:"},
+    {kLine, 0, 5, 83, 214, 1, kUnaddressedId, kStaticClassAtom, nullptr},
+    {kLabel, 0, 17, 90, 35, 8, kUnaddressedId, kStaticClassAtom, "MS DOS:"},
     {kValue, 0, 60, 90, 150, 8, kDosNameControl, kStaticClassAtom, nullptr},
-    {kLabel, 0, 17, 105, 35, 8, kNoId, kStaticClassAtom, "Created:"},
+    {kLabel, 0, 17, 105, 35, 8, kUnaddressedId, kStaticClassAtom, "Created:"},
     {kValue, 0, 60, 105, 150, 8, kCreatedControl, kStaticClassAtom, nullptr},
-    {kLabel, 0, 17, 115, 35, 8, kNoId, kStaticClassAtom, "Modified:"},
+    {kLabel, 0, 17, 115, 35, 8, kUnaddressedId, kStaticClassAtom, "Modified:"},
     {kValue, 0, 60, 115, 150, 8, kModifiedControl, kStaticClassAtom, nullptr},
-    {kLabel, 0, 17, 125, 35, 8, kNoId, kStaticClassAtom, "Accessed:"},
+    {kLabel, 0, 17, 125, 35, 8, kUnaddressedId, kStaticClassAtom, "Accessed:"},
     {kValue, 0, 60, 125, 150, 8, kAccessedControl, kStaticClassAtom, nullptr},
-    {kLine, 0, 5, 138, 214, 1, kNoId, kStaticClassAtom, nullptr},
+    {kLine, 0, 5, 138, 214, 1, kUnaddressedId, kStaticClassAtom, nullptr},
     {kChild | BS_PUSHBUTTON, 0, 165, 145, 40, 14, IDOK, kButtonClassAtom, "OK"},
 };
 

@@ -9,7 +9,6 @@
 #include "ui/global_block.h"
 
 constexpr size_t kPageTemplateSize = 4098;
-constexpr WORD kUnaddressedId = 0xFFFF;  // a static that the page never looks up
 
 // Allocates the zero-filled block of kPageTemplateSize bytes; after a failure it has shown
 // "Cannot allocate memory for Dialog Template" and the block is empty.

@@ -14,6 +14,8 @@ constexpr WORD kStaticClassAtom = 0x0082;
 constexpr WORD kListBoxClassAtom = 0x0083;
 constexpr WORD kScrollBarClassAtom = 0x0084;
 constexpr WORD kComboBoxClassAtom = 0x0085;
+// The id of an item the dialog never looks up (labels, lines, pictures).
+constexpr WORD kUnaddressedId = 0xFFFF;
 
 struct DialogHeader {
   DWORD style;

@@ -1,5 +1,6 @@
 // The message dialogs as a user meets them: title, icon, text, buttons and default, owner,
-// position, the heading rule, literal arguments, answers, beeps, the splash box and no memory.
+// position, the heading rule, literal arguments, answers, beeps, the splash box and no memory;
+// the templates they are built from; and looked-up texts in the status line.
 #include "harness/harness.h"
 
 #include <functional>
@@ -7,8 +8,10 @@
 #include <vector>
 
 #include "base/globals.h"
+#include "ui/dialog_template.h"
 #include "ui/global_block.h"
 #include "ui/message_dialogs.h"
+#include "ui/status.h"
 #include "windows/splash.h"
 
 namespace {
@@ -27,30 +30,12 @@ class MessageDialogs : public testing::Test {
   void TearDown() override {
     SetBeepFunction(nullptr);
     FrameWindow = nullptr;
+    StatusBar = nullptr;
     DestroyWindow(owner_);
   }
   HWND owner_ = nullptr;
 };
 
-struct Shown {
-  DialogRecord record;
-  HICON icon = nullptr;
-  RECT rect = {};
-  int focus = 0;
-  bool topmost = false;
-};
-
-// Reads the open dialog, then answers it with `answer`.
-DialogAnswerer::Action Look(Shown& shown, std::function<void(HWND)> answer) {
-  return [&shown, answer](HWND dialog, DialogAnswerer&) {
-    shown.record = DialogAnswerer::Read(dialog);
-    shown.icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, 100, STM_GETICON, 0, 0));
-    GetWindowRect(dialog, &shown.rect);
-    shown.focus = GetDlgCtrlID(GetFocus());
-    shown.topmost = GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST;
-    answer(dialog);
-  };
-}
 std::function<void(HWND)> Press(int id) {
   return [id](HWND dialog) { DialogAnswerer::Click(dialog, id); };
 }
@@ -94,38 +79,44 @@ TEST_F(MessageDialogs, EachKindShowsItsTitleIconTextButtonsAndAnswers) {
       {ask(5), Key(VK_RETURN), 1, "Q", "Go?", 5400, 6, "6:&Yes 7:&No"},
       {ask(1), Key(VK_ESCAPE), 0, "Q", "Go?", 5400, 6, "6:&Yes 7:&No"},
       {ask(0), Press(IDYES), 1, "Q", "Go?", 5400, 7, "6:&Yes 7:&No"},
-      {[&](HWND o) { return AskYesNo(o, 0, 1000, 60024, name.c_str()); }, CloseBox, 0, "Norvel",
-       "File: " + name +
-           "\r\rThis disk file is write protected on the drive\rWould you like to "
-           "open it as Read-Only?",
-       5400, 7, "6:&Yes 7:&No"},
       {save, Key(VK_RETURN), IDYES, "File Modified", edited, 1002, 6, "6:&Yes 7:&No 2:&Cancel"},
       {save, Press(IDNO), IDNO, "File Modified", edited, 1002, 6, "6:&Yes 7:&No 2:&Cancel"},
       {save, CloseBox, IDCANCEL, "File Modified", edited, 1002, 6, "6:&Yes 7:&No 2:&Cancel"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 30));
-    Shown shown;
+    DialogRecord shown;
+    HICON icon = nullptr;
+    RECT rect = {};
+    int focus = 0;
+    bool topmost = false;
     DialogAnswerer answerer;
-    answerer.Run(Look(shown, c.answer));
+    answerer.Run([&](HWND dialog, DialogAnswerer&) {
+      shown = DialogAnswerer::Read(dialog);
+      icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, 100, STM_GETICON, 0, 0));
+      GetWindowRect(dialog, &rect);
+      focus = GetDlgCtrlID(GetFocus());
+      topmost = GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST;
+      c.answer(dialog);
+    });
     EXPECT_EQ(c.call(owner_), c.result);
-    EXPECT_EQ(shown.record.title, c.title);
-    EXPECT_EQ(shown.record.ControlText(101), c.text);
-    EXPECT_EQ(shown.icon, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.icon)));
+    EXPECT_EQ(shown.title, c.title);
+    EXPECT_EQ(shown.ControlText(101), c.text);
+    EXPECT_EQ(icon, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.icon)));
     std::string buttons;
     int defaultId = 0;
-    for (const ControlInfo& control : shown.record.controls) {
+    for (const ControlInfo& control : shown.controls) {
       if (control.className != "Button") continue;
       if ((control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) defaultId = control.id;
       buttons += (buttons.empty() ? "" : " ") + std::to_string(control.id) + ":" + control.text;
     }
     EXPECT_EQ(buttons, c.buttons);
     EXPECT_EQ(defaultId, c.defaultId);
-    EXPECT_EQ(shown.focus, c.defaultId);
-    EXPECT_EQ(shown.record.owner, owner_);
-    EXPECT_TRUE(shown.topmost);
-    EXPECT_EQ(shown.rect.left, (1101 - (shown.rect.right - shown.rect.left)) / 2);
-    EXPECT_EQ(shown.rect.top, (901 - (shown.rect.bottom - shown.rect.top)) / 2);
+    EXPECT_EQ(focus, c.defaultId);
+    EXPECT_EQ(shown.owner, owner_);
+    EXPECT_TRUE(topmost);
+    EXPECT_EQ(rect.left, (1101 - (rect.right - rect.left)) / 2);
+    EXPECT_EQ(rect.top, (901 - (rect.bottom - rect.top)) / 2);
     EXPECT_TRUE(IsWindowEnabled(owner_));
   }
 }
@@ -162,6 +153,62 @@ TEST_F(MessageDialogs, BeepsSplashAndNoMemory) {
   EXPECT_EQ(AskSaveChanges(owner_, "lost"), IDCANCEL);
   EXPECT_TRUE(answerer.Last().HasText("Cannot allocate memory for dialog box template"));
   EXPECT_FALSE(answerer.Last().HasText("lost"));
+}
+
+// The message dialogs above show that the templates work; here, what they do not show.
+TEST(DialogTemplate, WidensBytesAndFailsWithoutWritingPastTheEnd) {
+  std::vector<unsigned char> block(64, 0xCC);
+  DialogTemplateBuilder builder(block.data(), block.size());
+  ASSERT_TRUE(builder.BeginDialog({WS_POPUP, 0, 1, 2, 3, 4, "\xE9", 8, "ignored"}));
+  ASSERT_TRUE(builder.AddItem({WS_CHILD, 0, 0, 0, 1, 1, 8, kButtonClassAtom, nullptr}));
+  EXPECT_EQ(builder.End(), 54u);  // no DS_SETFONT: no font; a null text is an empty one
+  EXPECT_EQ(block[8], 1);         // the item count
+  EXPECT_EQ(block[22] | block[23] << 8, 0xE9);  // widened without sign extension
+
+  std::vector<unsigned char> full(kMessageTemplateSize, 0);
+  const size_t needed = WriteMessageTemplate(MessageKind::SaveChanges, full.data(), full.size());
+  ASSERT_GT(needed, 0u);
+  for (size_t capacity = 0; capacity < needed; capacity += 7) {
+    std::vector<unsigned char> small(capacity + 16, 0xAB);
+    EXPECT_EQ(WriteMessageTemplate(MessageKind::SaveChanges, small.data(), capacity), 0u);
+    for (size_t i = capacity; i < small.size(); ++i) ASSERT_EQ(small[i], 0xAB) << i;
+  }
+  EXPECT_EQ(WriteMessageTemplate(MessageKind::SaveChanges, full.data(), needed), needed);
+}
+
+TEST_F(MessageDialogs, StatusPartZeroWithoutBordersCutAndQuietWhenHidden) {
+  FrameWindow = owner_;
+  StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, owner_,
+                              nullptr, nullptr, nullptr);
+  char text[512] = "";
+  UINT type = 0;
+  const auto part0 = [&] {
+    type = HIWORD(SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text)));
+    return std::string(text);
+  };
+  SetStatus(60087, "ab", "xab", 2, "s");
+  EXPECT_EQ(part0(), "Replaced 'ab' with 'xab' 2 times");
+  EXPECT_EQ(type & SBT_NOBORDERS, static_cast<UINT>(SBT_NOBORDERS));
+  SetStatus(60088, "%s%d%n");  // a search text is shown as typed
+  EXPECT_EQ(part0(), "Cannot find '%s%d%n'");
+  const std::string name(400, 'n');
+  SetStatus(60073, name.c_str());
+  EXPECT_EQ(part0(), ("Reading " + name).substr(0, 255));
+  // Ids beside the message table are looked up in the resources, where there are none.
+  for (UINT id : {59999u, 60108u}) {
+    DialogAnswerer answerer;
+    answerer.PressButton(IDOK);
+    SetStatus(id);
+    EXPECT_EQ(answerer.Last().title, "Error");
+    EXPECT_EQ(answerer.Last().ControlText(101).rfind(
+                  "GetString(LoadString)\r\rCannot load string resource (ID:" + std::to_string(id) +
+                      ")\r\rCode ",
+                  0),
+              0u);
+    EXPECT_EQ(part0(), ("Reading " + name).substr(0, 255));
+  }
+  ShowWindow(StatusBar, SW_HIDE);
+  SetStatus(59999);  // hidden: nothing is looked up, so no dialog
 }
 
 }  // namespace

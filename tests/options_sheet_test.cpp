@@ -1,32 +1,28 @@
-// The options sheet: opened at each command's page, OK and Cancel, the tray and LtGray rules.
+// The options sheet: opened at each command's page, OK and Cancel, the tray and LtGray rules, and
+// what each page's controls put into the sheet's copy (Editor, Filters, SysEdit, Printing, Time
+// Stamp, Tools and Macros) with the checks that keep a page in front.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
+#include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <memory>
-#include <string>
-
-#include <richedit.h>
-#include <shellapi.h>
 
 #include "app/options_command.h"
 #include "app/tray.h"
-#include "document/edit_control.h"
 #include "document_fixture.h"
+#include "editing/timestamp.h"
+#include "options/folder_browser.h"
+#include "options/options_page.h"
+#include "options/page_setup_template.h"
+#include "options/time_stamp_page.h"
 #include "resources/resource.h"
 
 namespace {
-
-std::string SelectedTab(HWND sheet) {
-  HWND tabs = PropSheet_GetTabControl(sheet);
-  char text[64] = "";
-  TCITEMA item = {TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
-  SendMessageA(tabs, TCM_GETITEMA, TabCtrl_GetCurSel(tabs), reinterpret_cast<LPARAM>(&item));
-  return text;
-}
 
 bool TrayIconExists(HWND frame) {
   NOTIFYICONDATAA data = {};
@@ -36,33 +32,25 @@ bool TrayIconExists(HWND frame) {
   return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
-// EM_SETBKGNDCOLOR answers with the colour it replaces.
-COLORREF Background(HWND edit) {
-  const auto old = static_cast<COLORREF>(SendMessageA(edit, EM_SETBKGNDCOLOR, 0, RGB(1, 2, 3)));
-  SendMessageA(edit, EM_SETBKGNDCOLOR, 0, old);
-  return old;
-}
-
-DWORD StoredBackup() {
-  DWORD value = 99, size = sizeof value;
-  RegGetValueA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Options").c_str(), "Backup",
-               RRF_RT_REG_DWORD, nullptr, &value, &size);
-  return value;
-}
-
-// A page's combo box as a user works it: a row chosen or a text typed, and the page told.
-void Choose(HWND sheet, int id, int row, const char* typed = nullptr) {
-  HWND combo = DialogAnswerer::FindControl(sheet, id);
+// A combo box as a user works it: a row chosen (typed null) or a text typed, and the page told.
+void Choose(HWND page, int id, int row, const char* typed = nullptr) {
+  HWND combo = DialogAnswerer::FindControl(page, id);
   if (typed) SetWindowTextA(combo, typed);
   if (!typed) SendMessageA(combo, CB_SETCURSEL, row, 0);
   SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, typed ? CBN_EDITCHANGE : CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo));
 }
 
+std::string ItemText(HWND page, int id) {
+  char text[kMacroTextCapacity + 1] = "";  // room to see a character over the limit
+  GetDlgItemTextA(page, id, text, sizeof text);
+  return text;
+}
+
+std::string shellCall;
 using OptionsSheetTest = DocumentFixture;
 
 TEST_F(OptionsSheetTest, EachCommandOpensTheSheetAtItsPlaceAndPageAndCancelChangesNothing) {
-  const RECT screen = ScreenRect;
   const LONG kFar = 100000;
   const struct {
     UINT command;  // 0: opened with start page 9
@@ -86,13 +74,16 @@ TEST_F(OptionsSheetTest, EachCommandOpensTheSheetAtItsPlaceAndPageAndCancelChang
     AppOptions.Options.Left = c.left;
     AppOptions.Options.Top = c.top;
     const auto before = std::make_unique<AppOptionsRecord>(AppOptions);
-    std::string tab, status;
+    char tab[64] = "";
+    std::string status;
     RECT placed = {};
     DialogAnswerer answerer;
     answerer.Run([&](HWND sheet, DialogAnswerer&) {
-      tab = SelectedTab(sheet);
+      HWND tabs = PropSheet_GetTabControl(sheet);
+      TCITEMA item = {TCIF_TEXT, 0, 0, tab, sizeof tab, 0, 0};
+      SendMessageA(tabs, TCM_GETITEMA, TabCtrl_GetCurSel(tabs), reinterpret_cast<LPARAM>(&item));
+      EXPECT_EQ(9, TabCtrl_GetItemCount(tabs));
       status = StatusText(0);
-      EXPECT_EQ(9, TabCtrl_GetItemCount(PropSheet_GetTabControl(sheet)));
       GetWindowRect(sheet, &placed);
       PropSheet_PressButton(sheet, PSBTN_HELP);
       PropSheet_PressButton(sheet, PSBTN_CANCEL);
@@ -109,10 +100,10 @@ TEST_F(OptionsSheetTest, EachCommandOpensTheSheetAtItsPlaceAndPageAndCancelChang
     EXPECT_EQ(
         std::string("Help Topic ID: ") + c.help + "\r\rTopic not found in help file.\rCode: 2",
         answerer.Last().ControlText(101));
-    EXPECT_EQ(c.tab, tab);
+    EXPECT_STREQ(c.tab, tab);
     EXPECT_EQ(c.status, status);
-    EXPECT_EQ(std::min(c.left, screen.right - 70), placed.left);
-    EXPECT_EQ(std::min(c.top, screen.bottom - 70), placed.top);
+    EXPECT_EQ(std::min(c.left, ScreenRect.right - 70), placed.left);
+    EXPECT_EQ(std::min(c.top, ScreenRect.bottom - 70), placed.top);
     EXPECT_EQ(0, std::memcmp(before.get(), &AppOptions, sizeof AppOptions));
   }
 }
@@ -135,7 +126,6 @@ TEST_F(OptionsSheetTest, EditorBoxesFlipTheirFlagsAndOkAppliesTrayBeepBackground
       {IDC_EDITOR_SOUNDS, &AppOptionsRecord::Sounds},
   };
   HWND edit = DocEditControl(New());
-  const COLORREF grey = GetSysColor(COLOR_BTNFACE);
   // Only Options (133) recolours open documents; SysEdit Files flips LtGray back without it.
   for (UINT command : {IDM_OPTIONS, IDM_SYSEDITFILES}) {
     const AppOptionsRecord before = AppOptions;
@@ -143,7 +133,7 @@ TEST_F(OptionsSheetTest, EditorBoxesFlipTheirFlagsAndOkAppliesTrayBeepBackground
     answerer.Run([&](HWND sheet, DialogAnswerer&) {
       PropSheet_SetCurSel(sheet, nullptr, kEditorPage);
       HWND page = PropSheet_GetCurrentPageHwnd(sheet);
-      const auto* copy = reinterpret_cast<AppOptionsRecord*>(GetWindowLongPtrA(page, DWLP_USER));
+      const auto* copy = PageData<AppOptionsRecord>(page);
       for (size_t i = 0; i < std::size(boxes); ++i) {
         DialogAnswerer::Click(sheet, boxes[i].id);
         PropSheet_SetCurSel(sheet, nullptr, kFiltersPage);  // leaving the page stores it
@@ -157,13 +147,17 @@ TEST_F(OptionsSheetTest, EditorBoxesFlipTheirFlagsAndOkAppliesTrayBeepBackground
     for (const auto& box : boxes) EXPECT_EQ(!(before.*box.flag), AppOptions.*box.flag) << box.id;
     EXPECT_EQ(AppOptions.TaskTray == 1, TrayIconExists(frame_));
     EXPECT_EQ(AppOptions.Sounds, static_cast<DWORD>(BeepFlag));
-    EXPECT_EQ(AppOptions.Backup, StoredBackup());
-    EXPECT_EQ(grey, Background(edit));  // made grey by 133, left grey by 153
+    DWORD stored = 99, size = sizeof stored;
+    RegGetValueA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Options").c_str(), "Backup",
+                 RRF_RT_REG_DWORD, nullptr, &stored, &size);
+    EXPECT_EQ(AppOptions.Backup, stored);
+    // EM_SETBKGNDCOLOR answers with the colour it replaces: grey from 133, left grey by 153.
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), SendMessageA(edit, EM_SETBKGNDCOLOR, 0, RGB(1, 2, 3)));
+    SendMessageA(edit, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_BTNFACE));
   }
   // TaskTray ticked twice is no change: an icon shown anyway is left alone.
   AddTrayIcon(frame_, "Norvel");
-  DialogAnswerer answerer;
-  answerer.Run([&](HWND sheet, DialogAnswerer&) {
+  answerer_.Run([&](HWND sheet, DialogAnswerer&) {
     DialogAnswerer::Click(sheet, IDC_EDITOR_TASKTRAY);
     DialogAnswerer::Click(sheet, IDC_EDITOR_TASKTRAY);
     PropSheet_PressButton(sheet, PSBTN_OK);
@@ -178,8 +172,7 @@ TEST_F(OptionsSheetTest, FiltersAndSysEditRowsReachTheCopyOnlyOnOk) {
   lstrcpynA(AppOptions.Filters[2], "", kPathCapacity);  // an empty filter between others
   const AppOptionsRecord before = AppOptions;
   for (bool ok : {false, true}) {
-    DialogAnswerer answerer;
-    answerer.Run([&](HWND sheet, DialogAnswerer&) {
+    answerer_.Run([&](HWND sheet, DialogAnswerer&) {
       PropSheet_SetCurSel(sheet, nullptr, kFiltersPage);
       Choose(sheet, IDC_FILTER_DESCRIPTIONS, 1);
       EXPECT_EQ(1, SendMessageA(DialogAnswerer::FindControl(sheet, IDC_FILTER_EXTENSIONS),
@@ -193,30 +186,187 @@ TEST_F(OptionsSheetTest, FiltersAndSysEditRowsReachTheCopyOnlyOnOk) {
       DialogAnswerer::Click(sheet, IDC_SYSEDIT_BROWSE_FIRST + 2);
       PropSheet_PressButton(sheet, ok ? PSBTN_OK : PSBTN_CANCEL);
     });
-    answerer.EnterFileName(chosen);
+    answerer_.EnterFileName(chosen);
     Command(IDM_OPTIONS);
-    ASSERT_EQ(2u, answerer.Count());
-    EXPECT_EQ("Select Files to be used in the SysEdit Mode", answerer.Last().title);
+    EXPECT_EQ("Select Files to be used in the SysEdit Mode", answerer_.Last().title);
     if (!ok) {
       EXPECT_EQ(0, std::memcmp(&before, &AppOptions, sizeof AppOptions));
-      continue;
     }
-    const char* expected[kListSlots] = {before.Filters[0], "NewName|a;bc|",   before.Filters[3],
-                                        before.Filters[4], before.Filters[5], before.Filters[6],
-                                        before.Filters[7], before.Filters[8], before.Filters[8]};
-    for (int i = 0; i < kListSlots; ++i) EXPECT_STREQ(expected[i], AppOptions.Filters[i]) << i;
-    EXPECT_STREQ("C:\\x\\five.ini", AppOptions.SysEditFiles[4]);
-    EXPECT_STREQ(chosen.c_str(), AppOptions.SysEditFiles[2]);
   }
+  const char* expected[kListSlots] = {before.Filters[0], "NewName|a;bc|",   before.Filters[3],
+                                      before.Filters[4], before.Filters[5], before.Filters[6],
+                                      before.Filters[7], before.Filters[8], before.Filters[8]};
+  for (int i = 0; i < kListSlots; ++i) EXPECT_STREQ(expected[i], AppOptions.Filters[i]) << i;
+  EXPECT_STREQ("C:\\x\\five.ini", AppOptions.SysEditFiles[4]);
+  EXPECT_STREQ(chosen.c_str(), AppOptions.SysEditFiles[2]);
   // Defaults puts back the nine standard filters.
-  DialogAnswerer answerer;
-  answerer.Run([&](HWND sheet, DialogAnswerer&) {
+  answerer_.Run([&](HWND sheet, DialogAnswerer&) {
     PropSheet_SetCurSel(sheet, nullptr, kFiltersPage);
     DialogAnswerer::Click(sheet, IDC_FILTER_DEFAULTS);
     PropSheet_PressButton(sheet, PSBTN_OK);
   });
   Command(IDM_OPTIONS);
   EXPECT_STREQ("Assembler|*.asm;*.inc;*.equ;*.mac;*.map|", AppOptions.Filters[2]);
+}
+
+TEST_F(OptionsSheetTest, PrintingAndTimeStampPagesStoreWhatTheControlsSay) {
+  PageSetupRecord& stored = AppOptions.PageSetup;
+  lstrcpyA(stored.Header, "H");
+  stored.LeftMargin = 1225;
+  SetTimestampClock([] { return std::tm{}; });  // a fixed time: the example cannot move on
+  const std::string date = FormatDateText(nullptr, 1, nullptr);
+  const std::string shortDate = FormatDateText(nullptr, 0, nullptr);
+  const std::string time = FormatTimeText(nullptr, nullptr);
+  AppOptions.ShowDate = AppOptions.LongDate = AppOptions.ShowTime = AppOptions.DateFirst = 1;
+  // Time Stamp page, after each click: the example enabled (+) or not (-); boxes 101, 102, 103,
+  // 111, 112 and 113 ticked (x) or not (o), capital when disabled; the example's text.
+  const std::pair<int, std::string> steps[] = {
+      {0, "+xxoxxo " + date + "  " + time},        {113, "+xxoxox " + time + "  " + date},
+      {103, "+xoxxox " + time + "  " + shortDate}, {111, "+xoxoOX " + shortDate},
+      {101, "-oOXoOX " + time + "  " + shortDate}, {111, "+oOXxOX " + time},
+      {101, "+xoxxox " + time + "  " + shortDate}, {112, "+xoxxxo " + shortDate + "  " + time},
+      {102, "+xxoxxo " + date + "  " + time},
+  };
+  SetShellOpenFunction(
+      [](HWND, const char* verb, const char* file, const char* parameters, const char*, int show) {
+        shellCall = std::string(verb) + "|" + file + "|" + parameters + "|" + std::to_string(show);
+        return HINSTANCE(nullptr);
+      });
+  answerer_.Run([&](HWND sheet, DialogAnswerer&) {
+    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+    const PageSetupRecord& copy = *PageData<PageSetupRecord>(page);
+    EXPECT_EQ("1.23", ItemText(page, 102));
+    const std::pair<int, const char*> fields[] = {{101, "0.75"}, {102, "1.2345"}, {103, "abc"},
+                                                  {104, "-1"},   {111, ""},       {121, "Pg $P"}};
+    for (const auto& f : fields) SetDlgItemTextA(page, f.first, f.second);
+    DialogAnswerer::Click(page, 113);
+    PropSheet_SetCurSel(sheet, nullptr, kTimeStampPage);  // refused: the ticked header is empty
+    EXPECT_EQ(page, PropSheet_GetCurrentPageHwnd(sheet));
+    // The stored header is back; CenterHeader, read before the check, is kept; the margins not.
+    EXPECT_EQ("H 0 500", ItemText(page, 111) + " " + std::to_string(copy.CenterHeader) + " " +
+                             std::to_string(copy.TopMargin));
+    SetDlgItemTextA(page, 111, "");
+    DialogAnswerer::Click(page, 112);  // an unticked header may be empty
+    DialogAnswerer::Click(page, 122);
+    PropSheet_SetCurSel(sheet, nullptr, kTimeStampPage);
+    page = PropSheet_GetCurrentPageHwnd(sheet);
+    for (const auto& step : steps) {
+      if (step.first) DialogAnswerer::Click(page, step.first);
+      std::string states = IsWindowEnabled(GetDlgItem(page, 100)) ? "+" : "-";
+      for (int id : {101, 102, 103, 111, 112, 113}) {
+        const char c = IsDlgButtonChecked(page, id) ? 'x' : 'o';
+        states += IsWindowEnabled(GetDlgItem(page, id)) ? c : char(c - 32);
+      }
+      EXPECT_EQ(step.second, states + " " + ItemText(page, 100));
+    }
+    DialogAnswerer::Click(page, IDC_STAMP_REGIONAL);
+    PropSheet_PressButton(sheet, PSBTN_OK);
+  });
+  answerer_.PressButton(IDOK);
+  Command(IDM_PAGESETUP);
+  SetShellOpenFunction(nullptr);
+  SetTimestampClock(nullptr);
+  EXPECT_EQ(
+      "Page Setup Error:\r\rPlease specify the header text to be printed\ror uncheck the "
+      "Print Header checkbox",
+      answerer_.Last().title + ":" + Said());
+  char got[600];
+  std::snprintf(got, sizeof got, "%ld %ld %ld %ld %lu%lu%lu%lu %s|%s", stored.TopMargin,
+                stored.LeftMargin, stored.BottomMargin, stored.RightMargin, stored.ShowHeader,
+                stored.CenterHeader, stored.ShowFooter, stored.CenterFooter, stored.Header,
+                stored.Footer);
+  EXPECT_STREQ("750 1234 0 -1000 0001 |Pg $P", got);
+  char system[MAX_PATH];
+  const std::string folder(system, GetSystemDirectoryA(system, MAX_PATH));
+  EXPECT_EQ("Open|" + folder + "\\Control.exe|" + folder + "\\Intl.cpl|1", shellCall);
+  // Out of memory for the page's template: the user reads why, the sheet gets nothing.
+  answerer_.PressButton(IDOK);
+  FailNextGlobalAllocations(1);
+  EXPECT_FALSE(BuildPageSetupTemplate());
+  EXPECT_EQ("\rCannot allocate memory for Dialog Template\r\rSize: 4098 bytes requested", Said());
+}
+
+TEST_F(OptionsSheetTest, ToolAndMacroChecksKeepThePageDeleteClearsAndCancelLeavesAll) {
+  AppOptions.Tools[0] = ToolRecord{1, "Viewer", "C:\\windows\\notepad.exe", "-r", "C:\\", 1, 0, 1};
+  AppOptions.Macros[0] = MacroRecord{1, "Signature", "Regards,\r\nAnn"};
+  // Texts at their edits' limits (a macro's with CR LF inside): one character more is refused.
+  const std::string fullProgram = "C:\\" + std::string(kPathCapacity - 4, 'p');
+  const std::string fullText = "Regards,\r\n" + std::string(kMacroTextCapacity - 11, 'x');
+  // clang-format off
+  const struct {
+    UINT command;
+    int list, name, second, active;  // `second`: the edit the second check needs filled
+    const char *nameValue, *secondValue, *messages[3], *full;
+  } kPages[] = {
+      {IDM_CUSTOMIZETOOLS, IDC_TOOL_LIST, IDC_TOOL_NAME, IDC_TOOL_PROGRAM, IDC_TOOL_ACTIVE, "Viewer", "C:\\windows\\notepad.exe",
+       {"\rActive Norvel tools require a menu item name\r\rPlease specify a name for this Norvel tool.",
+        "\rActive Norvel tools require a program name\r\rPlease specify an application for this tool.",
+        "\rTool: Viewer\r\rDelete this Norvel tool menu item?"}, fullProgram.c_str()},
+      {IDM_CUSTOMIZEMACROS, IDC_MACRO_LIST, IDC_MACRO_NAME, IDC_MACRO_TEXT, IDC_MACRO_ACTIVE, "Signature", "Regards,\r\nAnn",
+       {"\rActive Norvel macros require a menu item name\r\rPlease specify a name for this Norvel macro.",
+        "\rActive Norvel macros require a text string\r\rPlease specify a text string for this macro.",
+        "\rMacro: Signature\r\rDelete this Norvel macro menu item?"}, fullText.c_str()},
+  };
+  // clang-format on
+  for (const auto& c : kPages) {
+    const auto before = std::make_unique<AppOptionsRecord>(AppOptions);
+    for (int pressOk : {0, 1}) {
+      std::vector<std::string> seen;
+      DialogAnswerer answerer;
+      answerer.Run([&](HWND sheet, DialogAnswerer& a) {
+        HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+        auto look = [&](int id, const std::string& more) {
+          seen.push_back(ItemText(page, id) + "|" + more);
+        };
+        a.PressKey(VK_RETURN).PressKey(VK_RETURN).PressButton(IDNO).PressButton(IDYES);
+        SetDlgItemTextA(page, c.name, "");
+        SendMessageA(sheet, WM_COMMAND, IDOK, 0);  // no name: the page stays, the name comes back
+        look(c.name, std::to_string(PropSheet_GetCurrentPageHwnd(sheet) == page));
+        SetDlgItemTextA(page, c.second, "");
+        Choose(page, c.list, 1);  // the list stays on the record, its text comes back
+        look(c.second, std::to_string(SendDlgItemMessageA(page, c.list, CB_GETCURSEL, 0, 0)));
+        for (int press = 0; press < 2; ++press) {  // No keeps the record, Yes clears it
+          SendDlgItemMessageA(page, IDC_PAGE_DELETE, BM_CLICK, 0, 0);
+          look(c.name, std::to_string(IsDlgButtonChecked(page, c.active)));
+        }
+        SendDlgItemMessageA(page, c.second, EM_SETSEL, 0, -1);
+        SendDlgItemMessageA(page, c.second, EM_REPLACESEL, 0,
+                            reinterpret_cast<LPARAM>((c.full + std::string("x")).c_str()));
+        look(c.second, "");
+        PropSheet_PressButton(sheet, pressOk ? PSBTN_OK : PSBTN_CANCEL);
+      });
+      Command(c.command);
+      ASSERT_EQ(5u, answerer.Count());
+      for (int i = 0; i < 3; ++i) EXPECT_EQ(c.messages[i], answerer.Seen()[i + 1].ControlText(101));
+      const std::string name = c.nameValue;
+      EXPECT_EQ((std::vector<std::string>{name + "|1", c.secondValue + std::string("|0"),
+                                          name + "|1", "|0", c.full + std::string("|")}),
+                seen);
+      if (!pressOk) EXPECT_EQ(0, std::memcmp(before.get(), &AppOptions, sizeof AppOptions));
+    }
+    const bool tools = c.command == IDM_CUSTOMIZETOOLS;  // OK kept the cleared record, full text
+    EXPECT_EQ("0" + std::string(c.full),
+              tools ? std::to_string(AppOptions.Tools[0].Active) + AppOptions.Tools[0].Program
+                    : std::to_string(AppOptions.Macros[0].Active) + AppOptions.Macros[0].Text);
+  }
+  // Browse folder: a chosen folder replaces what was typed, Cancel keeps it.
+  const FolderBrowser kBrowsers[] = {
+      [](HWND, char(&folder)[kPathCapacity]) { return lstrcpyA(folder, "C:\\Chosen") ? 1 : 0; },
+      [](HWND, char(&)[kPathCapacity]) { return 0; }};
+  std::string shown;
+  answerer_.Run([&](HWND sheet, DialogAnswerer&) {
+    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+    for (FolderBrowser browser : kBrowsers) {
+      SetFolderBrowser(browser);
+      SetDlgItemTextA(page, IDC_TOOL_FOLDER, "D:\\typed");
+      SendDlgItemMessageA(page, IDC_TOOL_BROWSE_FOLDER, BM_CLICK, 0, 0);
+      shown += ItemText(page, IDC_TOOL_FOLDER) + "|";
+    }
+    PropSheet_PressButton(sheet, PSBTN_CANCEL);
+  });
+  Command(IDM_CUSTOMIZETOOLS);
+  SetFolderBrowser(nullptr);
+  EXPECT_EQ("C:\\Chosen|D:\\typed|", shown);
 }
 
 }  // namespace

@@ -8,24 +8,12 @@ namespace {
 
 enum class Doc { None, Named, Unnamed, LongNamed };  // LongNamed: a 254-character title
 
-std::string RecorderPath() {  // beside the tests
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  *std::strrchr(path, '\\') = '\0';
-  return std::string(path) + "\\norvel_tool_recorder.exe";
-}
-
-// What the tool got after its own program name: the parameters, then its current folder.
-std::string Arguments(const std::string& record) {
-  const size_t nameEnd = record[0] == '"' ? record.find('"', 1) + 1 : record.find(' ');
-  return nameEnd > record.size() ? "" : record.substr(nameEnd);
-}
-
-}  // namespace
-
 using ToolLaunchTest = DocumentFixture;
 
 TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
+  char recorder[MAX_PATH];  // the stand-in tool beside the tests
+  GetModuleFileNameA(nullptr, recorder, MAX_PATH);
+  lstrcpyA(std::strrchr(recorder, '\\'), "\\norvel_tool_recorder.exe");
   // The longest Command and title: the tool gets both whole, the title in quotes for its blank.
   const std::string longCommand(255, 'c'), longArguments = " " + longCommand + " \"@\"";
   const std::string longName =
@@ -40,7 +28,6 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
     const char* folder;     // the working folder; null: the test folder
   } kCases[] = {
       {"-x", 0, 0, 0, Doc::Named, nullptr, " -x ", false, nullptr},
-      {"", 0, 1, 0, Doc::None, nullptr, "  ", false, nullptr},
       {"/p", 1, 1, 1, Doc::None, nullptr, " /p ", false, nullptr},
       {"", 1, 0, 0, Doc::Named, nullptr, "  \"@\"", false, nullptr},
       {"-e", 1, 1, 1, Doc::Named, nullptr, " -e \"@\"", true, nullptr},
@@ -52,6 +39,7 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
   };
   const std::string record = folder_.File("record.txt");
   SetEnvironmentVariableA("NORVEL_TOOL_RECORD", record.c_str());
+  ToolRecord& tool = AppOptions.Tools[4];
   for (const auto& c : kCases) {
     SCOPED_TRACE(&c - kCases);
     ShowWindow(frame_, SW_RESTORE);
@@ -63,10 +51,10 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
     if (document) Type(document, "new");
     if (c.saveAs && *c.saveAs) answerer_.EnterFileName(folder_.File(c.saveAs));
     if (c.saveAs && !*c.saveAs) answerer_.PressButton(IDCANCEL);
-    AppOptions.Tools[4] = ToolRecord{1, "Tool", "", "", "", c.launch, c.hide, c.save};
-    lstrcpyA(AppOptions.Tools[4].Program, RecorderPath().c_str());
-    lstrcpyA(AppOptions.Tools[4].Command, c.command);
-    lstrcpyA(AppOptions.Tools[4].Folder, c.folder ? c.folder : folder_.path().c_str());
+    tool = ToolRecord{1, "Tool", "", "", "", c.launch, c.hide, c.save};
+    lstrcpyA(tool.Program, recorder);
+    lstrcpyA(tool.Command, c.command);
+    lstrcpyA(tool.Folder, c.folder ? c.folder : folder_.path().c_str());
     char current[MAX_PATH] = "";  // where the shell starts a tool whose Folder has gone
     GetCurrentDirectoryA(MAX_PATH, current);
     Command(IDM_TOOL_FIRST + 4);
@@ -74,8 +62,10 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
       std::string expected = c.arguments;
       if (expected.find('@') != std::string::npos) expected.replace(expected.find('@'), 1, path);
       ASSERT_TRUE(PumpUntil([&] { return TempFolder::Read(record) != "<missing>"; }));
-      EXPECT_EQ(expected + "\n" + (c.folder ? current : folder_.path()),
-                Arguments(TempFolder::Read(record)));
+      // What the tool got after its own program name: the parameters, then its current folder.
+      const std::string got = TempFolder::Read(record);
+      const size_t nameEnd = got[0] == '"' ? got.find('"', 1) + 1 : got.find(' ');
+      EXPECT_EQ(expected + "\n" + (c.folder ? current : folder_.path()), got.substr(nameEnd));
     } else {
       Sleep(500);
       EXPECT_EQ("<missing>", TempFolder::Read(record));
@@ -88,10 +78,12 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
   // Tools that cannot run only beep: inactive, a program that is missing or a pattern.
   for (const char* program : {"", "C:\\missing\\tool.exe", "C:\\windows\\*.exe"}) {
     beeps_.clear();
-    lstrcpyA(AppOptions.Tools[4].Program, *program ? program : RecorderPath().c_str());
-    AppOptions.Tools[4].Active = *program != '\0';
+    lstrcpyA(tool.Program, *program ? program : recorder);
+    tool.Active = *program != '\0';
     Command(IDM_TOOL_FIRST + 4);
     EXPECT_EQ(1u, beeps_.size()) << program;
     EXPECT_EQ("Run this tool", StatusText(0));
   }
 }
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "document_fixture.h"
+#include "files/file_record.h"
 #include "files/file_type.h"
 #include "resources/resource.h"
 
@@ -84,6 +85,9 @@ TEST_F(FileProperties, TheTypeComesFromTheRegistrationsAndTheWindowShowsTheFile)
   EXPECT_EQ(shown.left, ScreenRect.right - 70);
   EXPECT_EQ(OptionRecords.Property.Left, ScreenRect.right - 70);
 
+  char time[64] = "x";
+  EXPECT_FALSE(FormatFileTime(FILETIME{}, time, sizeof time));  // a zero time shows nothing
+  EXPECT_STREQ(time, "");
   FailNextGlobalAllocations(1);
   answerer_.PressButton(IDOK);
   SendMessageA(document, WM_COMMAND, IDM_PROPERTIES, 0);

@@ -342,7 +342,9 @@ TEST_F(OptionsSheetTest, ToolAndMacroChecksKeepThePageDeleteClearsAndCancelLeave
       EXPECT_EQ((std::vector<std::string>{name + "|1", c.secondValue + std::string("|0"),
                                           name + "|1", "|0", c.full + std::string("|")}),
                 seen);
-      if (!pressOk) EXPECT_EQ(0, std::memcmp(before.get(), &AppOptions, sizeof AppOptions));
+      if (!pressOk) {
+        EXPECT_EQ(0, std::memcmp(before.get(), &AppOptions, sizeof AppOptions));
+      }
     }
     const bool tools = c.command == IDM_CUSTOMIZETOOLS;  // OK kept the cleared record, full text
     EXPECT_EQ("0" + std::string(c.full),

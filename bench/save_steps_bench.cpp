@@ -107,17 +107,19 @@ void Measure(HWND frame, const std::string& path, int repeats, bool stepsFirst) 
                 }));
     }
     AppOptions.Backup = 0;
-    TypeOneCharacter(edit);
+    steps.Add("type one character, with what it paints", Timed([edit] { TypeOneCharacter(edit); }));
     DWORD length = 0;
     GlobalBlock text;
     steps.Add("read the text (GetEditorText)", Bare([&] { text = GetEditorText(edit, &length); }));
     steps.Add("convert line ends", Bare([&] { length = ConvertToFileText(document, text.data(), length); }));
     TimeFileSteps(path.c_str(), text.data(), length, false, steps);
     TimeFileSteps(path.c_str(), text.data(), length, true, steps);
-    steps.Add("WriteFileSafely, .bak off", Bare([&] {
-                DWORD error = 0;
-                WriteFileSafely(path.c_str(), text.data(), length, true, false, &error);
-              }));
+    for (int backup = 0; backup <= 1; ++backup) {
+      steps.Add(backup ? "WriteFileSafely, .bak on" : "WriteFileSafely, .bak off", Bare([&] {
+                  DWORD error = 0;
+                  WriteFileSafely(path.c_str(), text.data(), length, true, backup != 0, &error);
+                }));
+    }
     text.Reset();
     char title[256];
     steps.Add("read the document's title", Bare([&] { GetWindowTextA(document, title, sizeof title); }));

@@ -3,45 +3,21 @@
 #include "document_fixture.h"
 #include "resources/resource.h"
 
-namespace {
-
-class MaximizedTitle : public DocumentFixture {};
-
-std::string WindowMenuEntry(HWND frame) {
-  char text[300] = "";
-  GetMenuStringA(GetMenu(frame), IDM_FIRSTCHILD, text, sizeof text, MF_BYCOMMAND);
-  return text;
-}
-
-TEST_F(MaximizedTitle, CaptionAndWindowMenuFollowTypingAndSaving) {
-  // A short name, and one so long that the caption cannot hold "Norvel - [name]" whole.
-  for (const std::string& name : {std::string("short.txt"), std::string(150, 'n') + ".txt"}) {
-    SCOPED_TRACE(name.size());
-    AppOptions.ZoomChildren = 1;
-    HWND document = WriteAndOpen(name, "text");
-    ASSERT_TRUE(document && IsZoomed(document));
-    const std::string path = Title(document);
-    for (const char* mark : {"*", ""}) {
-      if (*mark) {
-        Type(document, "x");
-      } else {
-        Command(IDM_SAVE);
-      }
-      EXPECT_EQ(path + mark, Title(document));
-      // The system cuts a long name short inside the brackets (and in the Window menu).
-      const std::string caption = Title(frame_);
-      ASSERT_GT(caption.size(), 10u) << caption;
-      const std::string shown = caption.substr(0, caption.size() - 1).substr(10);
-      EXPECT_EQ("Norvel - [", caption.substr(0, 10));
-      EXPECT_EQ(']', caption.back());
-      EXPECT_EQ(0u, (path + mark).find(shown)) << caption;
-      if (name.size() < 20) {
-        EXPECT_EQ(path + mark, shown);
-        EXPECT_EQ("&1 " + path + mark, WindowMenuEntry(frame_));
-      }
+TEST_F(DocumentFixture, MaximizedCaptionAndWindowMenuFollowTypingAndSaving) {
+  AppOptions.ZoomChildren = 1;
+  HWND document = WriteAndOpen("short.txt", "text");
+  ASSERT_TRUE(document && IsZoomed(document));
+  const std::string path = Title(document);
+  for (const std::string mark : {"*", ""}) {
+    if (mark.empty()) {
+      Command(IDM_SAVE);
+    } else {
+      Type(document, "x");
     }
-    Close(document);
+    char entry[300] = "";
+    GetMenuStringA(GetMenu(frame_), IDM_FIRSTCHILD, entry, sizeof entry, MF_BYCOMMAND);
+    EXPECT_EQ(path + mark, Title(document));
+    EXPECT_EQ("Norvel - [" + path + mark + "]", Title(frame_));
+    EXPECT_EQ("&1 " + path + mark, entry);
   }
 }
-
-}  // namespace

@@ -142,6 +142,35 @@ LRESULT HandleDocMessage(HWND document, UINT message, WPARAM wParam, LPARAM lPar
   return DefMDIChildProcA(document, message, wParam, lParam);
 }
 
+// Renames the maximised document, whose name the frame's caption shows as "<frame> - [<name>]".
+// The system's way (WM_SETTEXT to the document) paints the frame's caption and menu bar, then
+// lays the frame out and paints them again: under Wine that is most of what a save or the first
+// typed character costs. Here the document takes its text alone, the Window menu its new entry,
+// and the frame its own text back, which it combines with the new name and paints once. False
+// (nothing done) when the caption is not the combination expected, e.g. cut short.
+bool RenameMaximized(HWND document, const char* name) {
+  HWND client = GetParent(document);
+  HWND frame = client ? GetParent(client) : nullptr;
+  if (!frame || !IsZoomed(document)) return false;
+  char old[kPathCapacity + 1];
+  char caption[2 * kPathCapacity + 8];
+  GetWindowTextA(document, old, sizeof old);
+  GetWindowTextA(frame, caption, sizeof caption);
+  char suffix[kPathCapacity + 8];
+  std::snprintf(suffix, sizeof suffix, " - [%s]", old);
+  const size_t captionLength = std::strlen(caption);
+  const size_t suffixLength = std::strlen(suffix);
+  if (captionLength <= suffixLength ||
+      std::strcmp(caption + captionLength - suffixLength, suffix) != 0) {
+    return false;
+  }
+  caption[captionLength - suffixLength] = '\0';
+  DefWindowProcA(document, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+  SendMessageA(client, WM_MDIREFRESHMENU, 0, 0);
+  SetWindowTextA(frame, caption);
+  return true;
+}
+
 }  // namespace
 
 void SetDocWindowCallbacks(const DocWindowCallbacks& handlers) {
@@ -264,6 +293,7 @@ int SetDocumentTitle(HWND document, const char* name, int modified) {
   }
   char decorated[kPathCapacity + 1];
   std::snprintf(decorated, sizeof decorated, modified ? "%s*" : "%s", title);
+  if (RenameMaximized(document, decorated)) return TRUE;
   return SetWindowTextA(document, decorated);
 }
 

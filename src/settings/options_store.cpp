@@ -358,6 +358,7 @@ void ApplyFirstRunDefaults(AppOptionsRecord& options, SideRecords& records) {
 }
 
 int LoadOptions(AppOptionsRecord& options, SideRecords& records) {
+  SettingsReadBatch batch;
   const bool firstRun = IsFirstRun();
   SetDefaultOptions(options, records);
   ReadOptionFlags(options);

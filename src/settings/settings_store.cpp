@@ -48,8 +48,36 @@ RegistryKey CreateSectionToWrite(const char* section) {
   return RegistryKey(key);
 }
 
+// The key a batch of reads keeps open: the last section read (its handle null when the section
+// is missing). Each open and close is a round trip to the registry under Wine, two thirds of
+// reading one value.
+struct BatchKey {
+  int depth = 0;
+  bool held = false;
+  char section[64] = "";
+  RegistryKey key;
+};
+BatchKey batch;
+
+// The key to read `section` from: the batch's, or one opened for this read alone into `owner`.
+HKEY SectionToRead(const char* section, RegistryKey& owner) {
+  if (batch.depth == 0 || std::strlen(section) >= sizeof batch.section) {
+    owner = OpenSectionToRead(section);
+    return owner.get();
+  }
+  if (!batch.held || std::strcmp(batch.section, section) != 0) {
+    batch.key = OpenSectionToRead(section);
+    lstrcpynA(batch.section, section, sizeof batch.section);
+    batch.held = true;
+  }
+  return batch.key.get();
+}
+
 bool SetRegistryValue(const char* section, const char* name, DWORD type, const void* data,
                       DWORD size) {
+  // A write may create the section a batch found missing.
+  batch.held = false;
+  batch.key.reset();
   RegistryKey key = CreateSectionToWrite(section);
   return key && RegSetValueExA(key.get(), name, 0, type, static_cast<const BYTE*>(data), size) ==
                     ERROR_SUCCESS;
@@ -57,23 +85,25 @@ bool SetRegistryValue(const char* section, const char* name, DWORD type, const v
 
 // A REG_DWORD value; false when the key or value is missing or of another type.
 bool QueryRegistryNumber(const char* section, const char* name, DWORD* number) {
-  RegistryKey key = OpenSectionToRead(section);
+  RegistryKey owner;
+  HKEY key = SectionToRead(section, owner);
   if (!key) return false;
   DWORD type = 0;
   DWORD size = sizeof *number;
-  return RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(number),
+  return RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(number),
                           &size) == ERROR_SUCCESS &&
          type == REG_DWORD && size == sizeof *number;
 }
 
 // A REG_SZ value that fits `capacity` with its terminator.
 bool QueryRegistryString(const char* section, const char* name, char* destination, DWORD capacity) {
-  RegistryKey key = OpenSectionToRead(section);
+  RegistryKey owner;
+  HKEY key = SectionToRead(section, owner);
   if (!key || capacity == 0) return false;
   std::vector<char> buffer(capacity);
   DWORD type = 0;
   DWORD size = capacity;
-  if (RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
                        &size) != ERROR_SUCCESS ||
       type != REG_SZ || size > capacity) {
     return false;
@@ -219,6 +249,16 @@ bool ReadStoredNumber(const char* section, const char* name, LONG* number) {
 }
 
 }  // namespace
+
+SettingsReadBatch::SettingsReadBatch() {
+  ++batch.depth;
+}
+
+SettingsReadBatch::~SettingsReadBatch() {
+  if (--batch.depth > 0) return;
+  batch.held = false;
+  batch.key.reset();
+}
 
 void SetStoreWriteFilter(StoreWriteFilter filter) {
   writeFilter = filter;

@@ -1,8 +1,8 @@
 // The settings store: string, flag and number values by section and value name. Each call goes
 // to the registry below HKEY_CURRENT_USER\<ProductKeyPath>\<section>, or, while ProductKeyPath is
 // empty, to the section of the same name in the INI file at IniPath. No handle is kept between
-// calls, and nothing is ever shown: a value that cannot be read gives the default, and a write
-// that fails is ignored so that a save always runs to its end.
+// calls (outside a SettingsReadBatch), and nothing is ever shown: a value that cannot be read
+// gives the default, and a write that fails is ignored so that a save always runs to its end.
 #pragma once
 #include <windows.h>
 
@@ -17,6 +17,16 @@ int WriteFlag(const char* section, const char* name, DWORD value);
 // The stored signed 32-bit number, or `fallback`.
 LONG ReadNumber(const char* section, const char* name, LONG fallback);
 int WriteNumber(const char* section, const char* name, LONG value);
+// While one lives, the registry back end keeps the key of the section last read open, so that
+// a section's values read one after another open it once.
+class SettingsReadBatch {
+ public:
+  SettingsReadBatch();
+  ~SettingsReadBatch();
+  SettingsReadBatch(const SettingsReadBatch&) = delete;
+  SettingsReadBatch& operator=(const SettingsReadBatch&) = delete;
+};
+
 // True when the product key can be opened for reading, and always in the INI back end.
 bool ProductKeyExists();
 // True when the INI file holds the section (the INI back end's counterpart of a key).

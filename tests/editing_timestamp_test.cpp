@@ -11,32 +11,19 @@
 
 namespace {
 
-std::tm WorkedExampleTime() {  // Wednesday, 30 September 1998, 21:05
-  std::tm time = {};
-  time.tm_year = 98, time.tm_mon = 8, time.tm_mday = 30, time.tm_wday = 3;
-  time.tm_hour = 21, time.tm_min = 5;
-  return time;
-}
-
 // Sets "Intl" values (null: removes them) for one test, and puts back what was there.
-class IntlValues {
- public:
-  ~IntlValues() {
-    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-      WriteProfileStringA("Intl", it->first.c_str(),
-                          it->second == kMissing ? nullptr : it->second.c_str());
-    }
-  }
+struct IntlValues {
   void Set(const char* key, const char* value) {
     char old[256];
-    GetProfileStringA("Intl", key, kMissing, old, sizeof old);
-    saved_.emplace_back(key, old);
+    GetProfileStringA("Intl", key, "\x01", old, sizeof old);
+    saved.emplace_back(key, old);
     ASSERT_TRUE(WriteProfileStringA("Intl", key, value));
   }
-
- private:
-  static constexpr const char* kMissing = "\x01";
-  std::vector<std::pair<std::string, std::string>> saved_;
+  ~IntlValues() {
+    for (const auto& [key, old] : saved)
+      WriteProfileStringA("Intl", key.c_str(), old == "\x01" ? nullptr : old.c_str());
+  }
+  std::vector<std::pair<std::string, std::string>> saved;
 };
 
 using TimestampTest = DocumentFixture;
@@ -49,7 +36,12 @@ TEST_F(TimestampTest, InsertDatePutsTheChosenTextsAtTheCaret) {
       {"sLongDate", nullptr},   {"sDate", nullptr}, {"iTime", nullptr}, {"iTLZero", nullptr},
       {"sShortDate", "M/d/yy"}, {"sTime", ":"},     {"s2359", "PM"}};
   for (const auto& value : values) intl.Set(value[0], value[1]);
-  SetTimestampClock(WorkedExampleTime);
+  SetTimestampClock([] {  // Wednesday, 30 September 1998, 21:05
+    std::tm time = {};
+    time.tm_year = 98, time.tm_mon = 8, time.tm_mday = 30, time.tm_wday = 3;
+    time.tm_hour = 21, time.tm_min = 5;
+    return time;
+  });
   const struct {
     DWORD showDate, longDate, showTime, dateFirst;
     std::string inserted;
@@ -71,14 +63,7 @@ TEST_F(TimestampTest, InsertDatePutsTheChosenTextsAtTheCaret) {
     Command(IDM_UNDO);  // one step takes it back
     EXPECT_EQ(Text(document), "[x]");
   }
-  // The texts stay in process-wide buffers and are copied out on request.
-  const std::tm time = WorkedExampleTime();
-  char date[kStampCapacity] = "";
-  const char* kept = FormatDateText(&time, 0, date);
-  EXPECT_STREQ(date, "9 /30 /98 ");
-  EXPECT_STREQ(FormatTimeText(&time, nullptr), "9:05 PM");
-  EXPECT_STREQ(kept, "9 /30 /98 ");
-  HWND viewed = Open(folder_.Write("viewed.txt", "seen"), 1);  // only viewed: left alone
+  HWND viewed = WriteAndOpen("viewed.txt", "seen", 1);  // only viewed: left alone
   Command(IDM_INSERTDATE);
   EXPECT_EQ(Text(viewed), "seen");
   SetTimestampClock(nullptr);

@@ -208,11 +208,13 @@ TEST_F(SettingsStoreTest, AFirstRunFillsInTheMachineWideEntries) {
   char entry[16] = "";
   GetProfileStringA("Veldmark", kProgramName, "", entry, sizeof entry);
   EXPECT_STREQ(entry, "v3.7");
-  const std::string appPath = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\ED.V2.EXE";
+  const std::string appPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
   RefreshRegistrations(kProgramName, kProgramVersion, "c:\\my tools\\ed.v2.exe");
-  EXPECT_EQ(MachineText(appPath, nullptr), "c:\\my tools\\ed.v2.exe");
-  EXPECT_EQ(MachineText(appPath, "Path"), "c:\\my tools");
+  EXPECT_EQ(MachineText(appPaths + "ED.V2.EXE", nullptr), "c:\\my tools\\ed.v2.exe");
+  EXPECT_EQ(MachineText(appPaths + "ED.V2.EXE", "Path"), "c:\\my tools");
   EXPECT_EQ(MachineText("Software\\Microsoft\\Windows\\Help", "ed.v2.hlp"), "c:\\my tools");
+  RefreshRegistrations(kProgramName, kProgramVersion, "c:\\norvel.exe");  // a drive root
+  EXPECT_EQ(MachineText(appPaths + "NORVEL.EXE", "Path"), "c:\\");
 }
 
 // [Portable] Enabled=1 beside the program: no product key, nothing machine-wide, first-run

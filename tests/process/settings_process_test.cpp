@@ -8,6 +8,7 @@
 
 #include "harness/harness.h"
 #include "harness/stored_values.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -28,10 +29,8 @@ void RunNorvel(const std::string& exe, const std::string& tail, void (*act)(HWND
 // The frame's place, the bars and the recent list come back at the next start.
 TEST(SettingsProcess, SettingsComeBackAfterARestart) {
   RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-  char folder[MAX_PATH];
-  GetTempPathA(sizeof folder, folder);
-  const std::string path = std::string(folder) + "remembered.txt";
-  CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  TempFolder folder;
+  const std::string path = folder.Write("remembered.txt", "");
   RunNorvel(NorvelExePath(), "\"" + path + "\"", [](HWND frame) {
     MoveWindow(frame, 100, 120, 700, 450, TRUE);
     SendMessageA(frame, WM_COMMAND, 301 /* Status Bar */, 0);
@@ -51,17 +50,14 @@ TEST(SettingsProcess, SettingsComeBackAfterARestart) {
   RegGetValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Files\\Open").c_str(), "Open1",
                RRF_RT_REG_SZ, nullptr, recent, &size);
   EXPECT_EQ(lstrcmpiA(recent, path.c_str()), 0) << recent;
-  DeleteFileA(path.c_str());
 }
 
 // A copy with "[Portable] Enabled=1" in the INI file beside it writes no product key; its
 // toolbar layout comes back from that file.
 TEST(SettingsProcess, APortableCopyLeavesNoProductKey) {
   RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-  char folder[MAX_PATH];
-  GetTempPathA(sizeof folder, folder);
-  const std::string copy = std::string(folder) + "portable";
-  CreateDirectoryA(copy.c_str(), nullptr);
+  TempFolder folder;
+  const std::string copy = folder.path();
   ASSERT_TRUE(CopyFileA(NorvelExePath().c_str(), (copy + "\\norvel.exe").c_str(), FALSE));
   WritePrivateProfileStringA("Portable", "Enabled", "1", (copy + "\\norvel.ini").c_str());
   RunNorvel(copy + "\\norvel.exe", "", [](HWND frame) {
@@ -72,11 +68,7 @@ TEST(SettingsProcess, APortableCopyLeavesNoProductKey) {
     EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 34);
   });
   EXPECT_TRUE(ReadRegistryTree(HKEY_CURRENT_USER, kKey).empty());
-  const StoredValues ini = ReadIniFile(copy + "\\norvel.ini");
-  EXPECT_EQ(ini.count("Options\\Search"), 1u);
-  DeleteFileA((copy + "\\norvel.exe").c_str());
-  DeleteFileA((copy + "\\norvel.ini").c_str());
-  RemoveDirectoryA(copy.c_str());
+  EXPECT_EQ(ReadIniFile(copy + "\\norvel.ini").count("Options\\Search"), 1u);
 }
 
 }  // namespace

@@ -51,8 +51,9 @@ TEST_F(PlacementTest, StoredRectangleIsCorrectedForAVisibleBarAtTheLeftOrTop) {
     PlacementRecord record = {-1, -1, -1, -1, 77};
     EXPECT_EQ(StoreWindowPlacement(frame_, record), c.result);
     // Show is never touched.
-    EXPECT_EQ(std::vector<LONG>({record.Left, record.Top, record.Width, record.Height, record.Show}),
-              std::vector<LONG>({c.left, c.top, 500, 300, 77}));
+    EXPECT_EQ(
+        std::vector<LONG>({record.Left, record.Top, record.Width, record.Height, record.Show}),
+        std::vector<LONG>({c.left, c.top, 500, 300, 77}));
   }
   SetTaskbarQueries(nullptr);
 }

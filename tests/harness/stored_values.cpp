@@ -14,7 +14,8 @@ void ReadKey(HKEY key, const std::string& section, StoredValues& values) {
     StoredValue value{name, '?', ""};
     if (type == REG_SZ) {
       value.type = 's';
-      value.data.assign(reinterpret_cast<char*>(data), size > 0 && !data[size - 1] ? size - 1 : size);
+      value.data.assign(reinterpret_cast<char*>(data),
+                        size > 0 && !data[size - 1] ? size - 1 : size);
     } else if (type == REG_DWORD && size == 4) {
       value.type = 'd';
       value.data = std::to_string(*reinterpret_cast<DWORD*>(data));

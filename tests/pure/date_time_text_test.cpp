@@ -43,8 +43,8 @@ TEST(DateText, PicturesAndSeparators) {
       {0, "dd\xB7mm\xB7yyyy", "\xB7",
        "30 \xB7"
        "09 \xB7"
-       "1998 "},                            // a separator above 127
-      {0, "dd/mm", "", "30 "},              // no separator: one token of length 5
+       "1998 "},                // a separator above 127
+      {0, "dd/mm", "", "30 "},  // no separator: one token of length 5
       {0, Repeated("dddd/", 16).substr(0, 79), longSeparator,
        Repeated("Wednesday " + longSeparator, 3).substr(0, 255)},  // cut at 255 characters
   };

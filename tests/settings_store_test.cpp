@@ -1,15 +1,14 @@
 // The settings store: every value comes back from a save and a load in both back ends, bad
-// values read their defaults, a first run fills in its defaults, portable use stays in its INI
-// file, and the machine-wide entries.
+// values read their defaults, a first run fills in the machine-wide entries, and portable use
+// stays in its INI file.
 #include <windows.h>
-#include <commctrl.h>
 
+#include <fstream>
 #include <functional>
 #include <string>
 
 #include "frame_fixture.h"
 #include "harness/stored_values.h"
-#include "resources/resource.h"
 #include "settings/options_store.h"
 #include "settings/registrations.h"
 #include "settings/settings_store.h"
@@ -18,6 +17,9 @@ namespace {
 
 using SettingsStoreTest = FrameFixture;
 
+void UseRegistry(bool registry) {
+  lstrcpynA(ProductKeyPath, registry ? kProductKey : "", sizeof ProductKeyPath);
+}
 StoredValues StoredSettings() {
   return ProductKeyPath[0] ? ReadRegistryTree(HKEY_CURRENT_USER, ProductKeyPath)
                            : ReadIniFile(IniPath);
@@ -26,28 +28,26 @@ void ClearStore() {
   RegDeleteTreeA(HKEY_CURRENT_USER, kProductKey);
   DeleteFileA(IniPath);
 }
-void PutRegistry(const char* section, const char* name, DWORD type, const void* data, DWORD size) {
+void WriteIni(const std::string& bytes) {
+  std::ofstream(IniPath, std::ios::binary) << bytes;
+}
+// A value of the product key with exactly these bytes.
+void Put(const char* section, const char* name, DWORD type, const std::string& bytes) {
   const std::string key = std::string(kProductKey) + "\\" + section;
-  RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, type, data, size);
+  RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, type, bytes.data(),
+                  static_cast<DWORD>(bytes.size()));
 }
-void PutNumber(const char* section, const char* name, LONG number) {
-  PutRegistry(section, name, REG_DWORD, &number, 4);
+std::string Number(DWORD number) {
+  return std::string(reinterpret_cast<const char*>(&number), sizeof number);
 }
-void PutText(const char* section, const char* name, const std::string& text) {
-  PutRegistry(section, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+std::string Text(const std::string& text) {
+  return text + '\0';
 }
 std::string MachineText(const std::string& key, const char* name) {
   char text[MAX_PATH] = "<missing>";
   DWORD size = sizeof text;
   RegGetValueA(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size);
   return text;
-}
-
-void WriteBytes(const char* path, const std::string& bytes) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
 }
 
 // A value changed to another of its kind: a flag flipped, a number moved, a text extended.
@@ -64,9 +64,9 @@ void Change(StoredValue& value) {
 }
 
 TEST_F(SettingsStoreTest, EveryStoredValueComesBackFromALoadAndASave) {
-  for (const char* key : {kProductKey, ""}) {
-    SCOPED_TRACE(*key ? "registry" : "INI file");
-    lstrcpynA(ProductKeyPath, key, sizeof ProductKeyPath);
+  for (bool registry : {true, false}) {
+    SCOPED_TRACE(registry ? "registry" : "INI file");
+    UseRegistry(registry);
     ClearStore();
     LoadOptions(AppOptions, OptionRecords);  // a first run: every value is written once
     StoredValues changed = StoredSettings();
@@ -77,8 +77,8 @@ TEST_F(SettingsStoreTest, EveryStoredValueComesBackFromALoadAndASave) {
         Change(value);
         const char *name = value.name.c_str(), *data = value.data.c_str();
         if (value.type == 't') WritePrivateProfileStringA(section.c_str(), name, data, IniPath);
-        if (value.type == 'd') PutNumber(section.c_str(), name, std::stoul(value.data));
-        if (value.type == 's') PutText(section.c_str(), name, data);
+        if (value.type == 'd') Put(section.c_str(), name, REG_DWORD, Number(std::stoul(data)));
+        if (value.type == 's') Put(section.c_str(), name, REG_SZ, Text(data));
       }
     }
     LoadOptions(AppOptions, OptionRecords);
@@ -107,11 +107,14 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
     return std::string(text);
   };
   const auto tabs = [] { return std::to_string(ReadNumber("Options", "Tabs", 4)); };
+  const auto loaded = [&](const auto& field) {
+    return [&] { return load(), std::to_string(field); };
+  };
   const auto ini = [](const std::string& bytes) {
-    return [bytes] {
-      ProductKeyPath[0] = '\0';
-      WriteBytes(IniPath, bytes);
-    };
+    return [bytes] { UseRegistry(false), WriteIni(bytes); };
+  };
+  const auto tabsStored = [](DWORD stored) {
+    return [stored] { Put("Options", "Tabs", REG_DWORD, Number(stored)); };
   };
   const std::string longText(300, 'x');
   const struct {
@@ -120,60 +123,41 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
     std::function<std::string()> read;
     std::string expected;
   } cases[] = {
-      {"text for a number", [] { PutText("Options", "Tabs", "12"); }, tabs, "4"},
-      {"number for a text", [] { PutNumber("Options\\Search", "Find", 7); }, find, "default"},
-      {"text too long", [&] { PutText("Options\\Search", "Find", longText); }, find, "default"},
-      {"text without NUL", [] { PutRegistry("Options\\Search", "Find", REG_SZ, "abc", 3); }, find,
-       "abc"},
-      {"flag 5", [] { PutNumber("Options", "Backup", 5); },
-       [&] {
-         load();
-         WriteFlag("Options", "Backup", 5);
-         DWORD stored = 0, size = sizeof stored;
-         RegGetValueA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Options").c_str(), "Backup",
-                      RRF_RT_REG_DWORD, nullptr, &stored, &size);
-         return std::to_string(AppOptions.Backup) + std::to_string(stored);
-       },
-       "11"},
+      {"text for a number", [] { Put("Options", "Tabs", REG_SZ, Text("12")); }, tabs, "4"},
+      {"number for a text", [] { Put("Options\\Search", "Find", REG_DWORD, Number(7)); }, find,
+       "default"},
+      {"text too long", [&] { Put("Options\\Search", "Find", REG_SZ, Text(longText)); }, find,
+       "default"},
+      {"text without NUL", [] { Put("Options\\Search", "Find", REG_SZ, "abc"); }, find, "abc"},
+      {"flag 5", [] { Put("Options", "Backup", REG_DWORD, Number(5)); }, loaded(AppOptions.Backup),
+       "1"},
+      {"tabs 0", tabsStored(0), loaded(AppOptions.Tabs), "4"},
+      {"tabs 1", tabsStored(1), loaded(AppOptions.Tabs), "1"},
+      {"tabs 16", tabsStored(16), loaded(AppOptions.Tabs), "16"},
+      {"tabs 17", tabsStored(17), loaded(AppOptions.Tabs), "4"},
+      {"tabs -1", tabsStored(0xFFFFFFFF), loaded(AppOptions.Tabs), "4"},
       {"placements off screen",
        [] {
-         PutNumber("DeskTop\\Find", "Top", -4);
-         PutNumber("DeskTop\\GoTo", "Top", -5);
-         PutNumber("DeskTop\\Find", "Left", 5000);
-         PutNumber("DeskTop\\Property", "Top", 5000);
-         PutNumber("DeskTop\\Property", "Left", -1);
+         Put("DeskTop\\Find", "Top", REG_DWORD, Number(-4));
+         Put("DeskTop\\GoTo", "Top", REG_DWORD, Number(-5));
+         Put("DeskTop\\Find", "Left", REG_DWORD, Number(5000));
+         Put("DeskTop\\Property", "Top", REG_DWORD, Number(5000));
+         Put("DeskTop\\Property", "Left", REG_DWORD, Number(-1));
        },
        [&] {
          load();
-         PlacementRecord small = {0, 5000, 1, 1, 1};
-         ClampPlacement(small, RECT{0, 0, 1024, 768});
-         const auto text = [](const PlacementRecord& p) {
-           return std::to_string(p.Top) + "," + std::to_string(p.Left) + " ";
-         };
-         return text(AppOptions.Find) + text(AppOptions.GoTo) + text(OptionRecords.Property) +
-                text(small);
+         std::string text;
+         for (const auto* p : {&AppOptions.Find, &AppOptions.GoTo, &OptionRecords.Property})
+           text += std::to_string(p->Top) + "," + std::to_string(p->Left) + " ";
+         return text;
        },
-       "-4,1245 0,35 989,0 0,989 "},
-      {"deleted Filter3",
-       [] {
-         RegDeleteKeyValueA(HKEY_CURRENT_USER,
-                            (std::string(kProductKey) + "\\Files\\FileFilter").c_str(), "Filter3");
-       },
-       [&] {
-         load();
-         return std::string(AppOptions.Filters[2]);
-       },
-       "Assembler|*.asm;*.inc;*.equ;*.mac;*.map|"},
+       "-4,1245 0,35 989,0 "},
       {"missing section",
        [] {
          RegDeleteTreeA(HKEY_CURRENT_USER, (std::string(kProductKey) + "\\Options\\Sort").c_str());
          AppOptions.IgnoreCase = 0;
        },
-       [&] {
-         load();
-         return std::to_string(AppOptions.IgnoreCase);
-       },
-       "1"},
+       loaded(AppOptions.IgnoreCase), "1"},
       {"INI lines ended by CR alone, none at the end",
        ini("[Options]\rTabs=9\r[Options\\Search]\rFind=abc"), [&] { return tabs() + find(); },
        "9abc"},
@@ -185,19 +169,13 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    lstrcpynA(ProductKeyPath, kProductKey, sizeof ProductKeyPath);
+    UseRegistry(true);
     ClearStore();
     load();
     c.arrange();
     EXPECT_EQ(c.read(), c.expected);
   }
-  lstrcpynA(ProductKeyPath, kProductKey, sizeof ProductKeyPath);
-  for (const auto& [stored, read] :
-       {std::pair{0, 4}, {17, 4}, {100, 4}, {-1, 4}, {1, 1}, {16, 16}}) {
-    PutNumber("Options", "Tabs", stored);
-    load();
-    EXPECT_EQ(AppOptions.Tabs, read) << stored;
-  }
+  UseRegistry(true);
 
   // A key the user cannot write: every write is tried, none lands, and the save goes on to its end.
   static int tried;
@@ -216,88 +194,54 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
   ClearStore();
 }
 
-// The fixture's load ran without a product key: a first run. (The stored defaults are checked
-// from outside by the process tests.)
-TEST_F(SettingsStoreTest, AFirstRunFillsInItsDefaultsAndTheMachineWideEntries) {
+// The fixture's start was a first run: the product key and the machine-wide entries are there.
+TEST_F(SettingsStoreTest, AFirstRunFillsInTheMachineWideEntries) {
   EXPECT_TRUE(ProductKeyExists());
-  const LONG width = ScreenRect.right, height = ScreenRect.bottom;
-  const PlacementRecord& frame = AppOptions.Window;
-  EXPECT_EQ(std::vector<LONG>({frame.Top, frame.Left, frame.Height, frame.Width}),
-            std::vector<LONG>({(height - 400) / 2, (width - 640) / 2, 400, 640}));
-  const struct {
-    const char* folder;
-    int index;
-    const char* path;
-  } sysEdit[] = {{"D:\\WIN\\", 0, "d:\\config.sys"},
-                 {"D:\\WIN\\", 7, "d:\\win\\system.ini"},
-                 {"\\\\server\\win", 1, "\\autoexec.bat"}};
-  for (const auto& c : sysEdit) {
-    char path[kPathCapacity];
-    EXPECT_TRUE(SysEditDefault(c.index, c.folder, path));
-    EXPECT_STREQ(path, c.path);
-  }
   char path[kPathCapacity];
+  EXPECT_TRUE(SysEditDefault(7, "D:\\WIN\\", path));
+  EXPECT_STREQ(path, "d:\\win\\system.ini");
+  EXPECT_TRUE(SysEditDefault(1, "\\\\server\\win", path));
+  EXPECT_STREQ(path, "\\autoexec.bat");
   EXPECT_FALSE(SysEditDefault(5, std::string(250, 'x').c_str(), path));
 
   EXPECT_EQ(MachineText("Software\\Veldmark\\Norvel for Windows 95/NT\\Version", nullptr), "v3.7");
   char entry[16] = "";
   GetProfileStringA("Veldmark", kProgramName, "", entry, sizeof entry);
   EXPECT_STREQ(entry, "v3.7");
-  const char* appPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
-  const struct {
-    const char* program;
-    const char* key;
-    const char* folder;
-    const char* help;
-  } machine[] = {{"c:\\norvel.exe", "NORVEL.EXE", "c:\\", "norvel.hlp"},
-                 {"c:\\my tools\\ed.v2.exe", "ED.V2.EXE", "c:\\my tools", "ed.v2.hlp"}};
-  for (const auto& c : machine) {
-    RefreshRegistrations(kProgramName, kProgramVersion, c.program);
-    EXPECT_EQ(MachineText(std::string(appPaths) + c.key, nullptr), c.program);
-    EXPECT_EQ(MachineText(std::string(appPaths) + c.key, "Path"), c.folder);
-    EXPECT_EQ(MachineText("Software\\Microsoft\\Windows\\Help", c.help), c.folder);
-  }
+  const std::string appPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+  RefreshRegistrations(kProgramName, kProgramVersion, "c:\\my tools\\ed.v2.exe");
+  EXPECT_EQ(MachineText(appPaths + "ED.V2.EXE", nullptr), "c:\\my tools\\ed.v2.exe");
+  EXPECT_EQ(MachineText(appPaths + "ED.V2.EXE", "Path"), "c:\\my tools");
+  EXPECT_EQ(MachineText("Software\\Microsoft\\Windows\\Help", "ed.v2.hlp"), "c:\\my tools");
+  RefreshRegistrations(kProgramName, kProgramVersion, "c:\\norvel.exe");  // a drive root
+  EXPECT_EQ(MachineText(appPaths + "NORVEL.EXE", "Path"), "c:\\");
 }
 
-// [Portable] Enabled=1 beside the program: no product key, nothing machine-wide, first-run
-// defaults, and the toolbar layouts kept in the INI file.
-TEST_F(SettingsStoreTest, APortableCopyKeepsEverythingInItsIniFile) {
-  const struct {
-    const char* ini;
-    bool portable;
-  } choices[] = {{nullptr, false},
-                 {"[Portable]\r\nEnabled=0\r\n", false},
-                 {"[Portable]\r\nEnabled=yes\r\n", false},
-                 {"[Other]\rEnabled=1", false},
-                 {"[Portable]\rEnabled=1", true},
-                 {"[Portable]\r\nEnabled=1\r\n", true}};
-  for (const auto& c : choices) {
+// [Portable] Enabled=1 beside the program, and nothing machine-wide is written. (No product key
+// and the toolbar layouts in the INI file: SettingsProcess.APortableCopyLeavesNoProductKey.)
+TEST_F(SettingsStoreTest, APortableCopyIsChosenByItsIniFileAndWritesNothingMachineWide) {
+  const std::pair<const char*, bool> choices[] = {{nullptr, false},
+                                                  {"[Portable]\r\nEnabled=0\r\n", false},
+                                                  {"[Other]\rEnabled=1", false},
+                                                  {"[Portable]\rEnabled=1", true},
+                                                  {"[Portable]\r\nEnabled=1\r\n", true}};
+  for (const auto& [ini, portable] : choices) {
     ClearStore();
-    if (c.ini) WriteBytes(IniPath, c.ini);
+    if (ini) WriteIni(ini);
     ChooseSettingsStore();
-    EXPECT_EQ(ProductKeyPath[0] == '\0', c.portable) << (c.ini ? c.ini : "no file");
+    EXPECT_EQ(ProductKeyPath[0] == '\0', portable) << (ini ? ini : "no file");
   }
   const std::string appPath =
       "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NORVEL_TESTS.EXE";
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, appPath.c_str());
   WriteProfileStringA("Veldmark", nullptr, nullptr);
   LoadOptions(AppOptions, OptionRecords);
-  EXPECT_EQ(AppOptions.Window.Width, 640);
   ASSERT_NE(StartFrame(), nullptr);
-  EXPECT_EQ(SendMessageA(ToolbarWindow, TB_DELETEBUTTON, 1, 0), TRUE);
-  NMHDR header = {ToolbarWindow, IDC_TOOLBAR, TBN_ENDADJUST};
-  SendMessageA(frame_, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&header));
-  char status[64] = "";
-  SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
-  EXPECT_STREQ(status, "Options saved");
-  EXPECT_EQ(ReadIniFile(IniPath)["DeskTop\\Window\\ToolBar"].size(), 2u);  // both layouts
-  EXPECT_FALSE(ReadRegistryTree(HKEY_CURRENT_USER, kProductKey).size());
   EXPECT_EQ(MachineText(appPath, nullptr), "<missing>");
   char entry[16] = "";
   GetProfileStringA("Veldmark", kProgramName, "<missing>", entry, sizeof entry);
   EXPECT_STREQ(entry, "<missing>");
-  EXPECT_EQ(ReadIniFile(IniPath).count("Options\\PageSetup"), 1u);
-  lstrcpynA(ProductKeyPath, kProductKey, sizeof ProductKeyPath);
+  UseRegistry(true);
   DeleteFileA(IniPath);
 }
 

@@ -11,23 +11,6 @@ namespace {
 
 std::string norvelExePath;
 
-struct WindowSearch {
-  DWORD processId;
-  const char* className;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char name[256] = "";
-  GetClassNameA(window, name, sizeof name);
-  if (owner != search->processId || lstrcmpiA(name, search->className) != 0) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 }  // namespace
 
 const std::string& NorvelExePath() {
@@ -83,12 +66,16 @@ DWORD ProcessUnderTest::WaitForExit(DWORD timeoutMs) {
 }
 
 HWND ProcessUnderTest::FindTopLevelWindow(const char* className, DWORD timeoutMs) const {
-  WindowSearch search{id_, className, nullptr};
+  HWND found = nullptr;
   PumpUntil(
       [&] {
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, className, nullptr));) {
+          DWORD owner = 0;
+          GetWindowThreadProcessId(w, &owner);
+          if (owner == id_) return (found = w) != nullptr;
+        }
+        return false;
       },
       timeoutMs);
-  return search.found;
+  return found;
 }

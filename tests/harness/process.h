@@ -22,7 +22,6 @@ class ProcessUnderTest {
   // the process cannot start.
   bool Start(const std::string& program, const std::string& argumentsTail = "",
              const std::string& workingFolder = "");
-  bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   // Waits, dispatching this thread's messages meanwhile (a broadcast from the child must not
   // block on us), and returns the exit code. On timeout: fails the test, terminates the process
   // and returns kTimedOut.

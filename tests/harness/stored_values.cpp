@@ -13,14 +13,12 @@ void ReadKey(HKEY key, const std::string& section, StoredValues& values) {
     }
     StoredValue value{name, '?', ""};
     if (type == REG_SZ) {
-      const bool terminated = size > 0 && data[size - 1] == 0;
-      value.type = terminated ? 's' : 'S';
-      value.data.assign(reinterpret_cast<char*>(data), terminated ? size - 1 : size);
+      value.type = 's';
+      value.data.assign(reinterpret_cast<char*>(data),
+                        size > 0 && !data[size - 1] ? size - 1 : size);
     } else if (type == REG_DWORD && size == 4) {
       value.type = 'd';
       value.data = std::to_string(*reinterpret_cast<DWORD*>(data));
-    } else if (type == REG_BINARY) {
-      value.type = 'b';
     }
     values[section].push_back(value);
   }

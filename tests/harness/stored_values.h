@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-// type: 's' REG_SZ stored with its NUL, 'S' REG_SZ without, 'd' REG_DWORD (data in decimal,
-// unsigned), 'b' REG_BINARY, '?' any other, 't' an INI text.
+// type: 's' REG_SZ, 'd' REG_DWORD (data in decimal, unsigned), '?' any other, 't' an INI text.
 struct StoredValue {
   std::string name;
   char type;

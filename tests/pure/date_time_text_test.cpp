@@ -28,7 +28,7 @@ void Put(char (&value)[kIntlValueCapacity], const std::string& text) {
 }
 
 TEST(DateText, PicturesAndSeparators) {
-  // Pictures of 79 characters: sixteen "dddd" tokens, long or joined by a long separator.
+  // A picture of 79 characters: sixteen "dddd" tokens joined by a long separator.
   const std::string longSeparator = "/" + std::string(78, '#');
   const struct {
     int longDate;
@@ -39,16 +39,12 @@ TEST(DateText, PicturesAndSeparators) {
       {1, "ddd, mmm d, yyyy", "/", "Wed Sep 30 1998 "},
       {1, "dddd, MMMM dd, yyyy", "/", "Wednesday September 30 1998 "},
       {0, "M/d/yy", "/", "9 /30 /98 "},
-      {0, "mm/dd/yy", "/", "09 /30 /98 "},
       {1, "de at", "/", "30 at"},  // only the first letter and the length count
-      {1, "''y,,YYY Yyyyy", "/", "98 98 98 "},
       {0, "dd\xB7mm\xB7yyyy", "\xB7",
        "30 \xB7"
        "09 \xB7"
-       "1998 "},                            // a separator above 127
-      {0, "d-m.yy", "-.", "30 -.9 -.98 "},  // every byte separates; the whole value joins
-      {0, "dd/mm", "", "30 "},              // no separator: one token of length 5
-      {1, Repeated("dddd ", 16).substr(0, 79), "/", Repeated("Wednesday ", 16)},
+       "1998 "},                // a separator above 127
+      {0, "dd/mm", "", "30 "},  // no separator: one token of length 5
       {0, Repeated("dddd/", 16).substr(0, 79), longSeparator,
        Repeated("Wednesday " + longSeparator, 3).substr(0, 255)},  // cut at 255 characters
   };
@@ -74,9 +70,7 @@ TEST(TimeText, ClocksSeparatorsAndSuffixes) {
   } cases[] = {
       {0, 0, ":", "AM", "PM", 21, "9:05 PM"},
       {0, 1, ":", "AM", "PM", 21, "09:05 PM"},
-      {1, 0, ":", "AM", "", 21, "21:05"},
-      {1, 0, ":", "", "", 9, "9:05"},
-      {1, 1, ":", "", "", 9, "09:05"},
+      {1, 1, ":", "AM", "", 9, "09:05"},
       {0, 0, ":", "AM", "PM", 0, "12:05 AM"},
       {0, 0, "", "", "", 21, "905"},
       {1, 0, ":", "AM", "h", 21, "21:05 h"},

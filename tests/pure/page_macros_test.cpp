@@ -23,11 +23,9 @@ TEST(PageMacros, ExpandsEveryMacro) {
       {"$p/$t/$d", path, 12345, "12345/9:05 PM/09 /30 /98 "},
       {"[$f]", path, 1, "[todo.txt]"},
       {"[$f][$F]", "New1", 1, "[][New1]"},
-      {"[$f]", "C:\\dir\\", 1, "[]"},
       {"$$ $x $% $", path, 1, "$ x % "},
       {"100$", path, 1, "100"},
       {"&Header && $P", path, 7, "&Header && 7"},
-      {"", path, 1, ""},
       // Four long titles would need 1,020 characters and more: cut at 1,023, never beyond.
       {"$F$F$F$F$F", longTitle, 1, std::string(1023, 'x')},
   };
@@ -45,9 +43,7 @@ TEST(BodyText, LineStartsAndPreparedLines) {
     std::vector<size_t> starts;
   } splits[] = {
       {"", {0}},
-      {"abc", {0}},
       {"a\r\nb", {0, 3}},
-      {"a\r\n", {0, 3}},
       {"a\rb\nc\r\n\r\nd", {0, 2, 4, 7, 9}},
       {"\n\r", {0, 1, 2}},
       {"a\n\r\nb", {0, 2, 4}},
@@ -63,7 +59,6 @@ TEST(BodyText, LineStartsAndPreparedLines) {
   } lines[] = {
       {"plain\r\nnext", "plain"},
       {"a&b\tc&&\rnext", "a&&b\tc&&&&"},
-      {"lone lf\nnext", "lone lf"},
       {std::string(1023, '&') + "\r\n", std::string(2046, '&')},
       {std::string(1023, 'x') + "tail", std::string(1023, 'x')},
       {"", ""},

@@ -4,12 +4,10 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include <string>
 #include <utility>
 
 #include "base/file_io.h"
 #include "docset/create_document.h"
-#include "document/doc_window.h"
 #include "document/edit_control.h"
 #include "frame_fixture.h"
 #include "temp_folder.h"

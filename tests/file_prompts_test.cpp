@@ -78,7 +78,7 @@ TEST_F(FilePrompts, EachPromptShowsItsTitleTypesFolderAndPlace) {
   OptionRecords.PutFile.Top = 90;
   const std::pair<LONG, LONG> clamped = {width - 35, height - 35};
   char name[kPathCapacity];
-  DWORD type = 2, readOnly = 0;
+  DWORD type = 2;
   const struct {
     std::function<int()> open;
     std::string title, types, currentType;
@@ -100,12 +100,6 @@ TEST_F(FilePrompts, EachPromptShowsItsTitleTypesFolderAndPlace) {
        "Macintosh",
        false,
        {120, 90}},
-      {[&] {
-         return PromptOpenFile(frame_, IDS_LIST_OPEN_TITLE, IDS_LIST_TYPES,
-                               folder_.File("doc.txt").c_str(), name, &readOnly);
-       },
-       "Open an Indirect File List", "Indirect File Lists|All Files|", "Indirect File Lists", true,
-       clamped},
   };
   for (const auto& c : cases) {
     PromptView view;

@@ -2,6 +2,7 @@
 // step with its message, the files and the document left as they were.
 #include <cstring>
 #include <map>
+#include <vector>
 
 #include "document_fixture.h"
 #include "files/backup_name.h"
@@ -77,10 +78,10 @@ const Scenario scenarios[] = {
 
 class SaveFaultMatrix : public DocumentFixture {
  public:
-  // Runs the scenarios of Save As (`saveAs`) or of the other two.
-  void Run(bool saveAs) {
-    for (const auto& s : scenarios) {
-      if ((s.command == IDM_SAVEAS) != saveAs) continue;
+  // Runs scenarios [first, last): a few per test, each test a process of its own.
+  void Run(size_t first, size_t last) {
+    for (size_t i = first; i < last; ++i) {
+      const Scenario& s = scenarios[i];
       const bool own = std::string(s.target) == "doc.txt";
       const bool exists = own || s.targetExists;
       const bool replaces = exists && s.backup && s.command != IDM_SAVESELECTION;
@@ -167,11 +168,23 @@ class SaveFaultMatrix : public DocumentFixture {
   }
 };
 
-TEST_F(SaveFaultMatrix, SaveAndSaveSelection) {
-  Run(false);
+TEST_F(SaveFaultMatrix, Save) {
+  Run(0, 2);
 }
-TEST_F(SaveFaultMatrix, SaveAs) {
-  Run(true);
+TEST_F(SaveFaultMatrix, SaveAsToANewFile) {
+  Run(2, 3);
+}
+TEST_F(SaveFaultMatrix, SaveAsOverAFile) {
+  Run(3, 5);
+}
+TEST_F(SaveFaultMatrix, SaveSelection) {
+  Run(5, 7);
+}
+
+TEST_F(SaveDocumentTest, SaveSelectionWithNothingSelectedOnlyBeeps) {
+  SetEditSelection(DocEditControl(WriteAndOpen("a.txt", "abc")), 1, 1);
+  Command(IDM_SAVESELECTION);
+  EXPECT_EQ(beeps_, std::vector<UINT>{MB_ICONASTERISK});
 }
 
 // Failures before or after the steps above keep every file as it was and show their message;

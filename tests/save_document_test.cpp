@@ -198,6 +198,10 @@ TEST_F(SaveDocumentTest, EdgesOfTheStepsKeepWhatTheUserHas) {
   const auto give = [](DWORD attributes) {
     return [=](const std::string& path, HWND) { SetFileAttributesA(path.c_str(), attributes); };
   };
+  const auto readOnly = [](const std::string& path, HWND) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    AppOptions.Backup = 0;  // with a backup due, ReplaceFile would refuse it on its own
+  };
   const auto link = [](const std::string& path, HWND) {
     CreateHardLinkA((path.substr(0, path.size() - 7) + "other.txt").c_str(), path.c_str(), 0);
   };
@@ -216,6 +220,7 @@ TEST_F(SaveDocumentTest, EdgesOfTheStepsKeepWhatTheUserHas) {
   } cases[] = {
       // A read-only file is refused at the create step, before any backup.
       {"doc.txt", give(FILE_ATTRIBUTE_READONLY), IDM_SAVE, create + "5", kept},
+      {"doc.txt", readOnly, IDM_SAVE, create + "5", kept},
       // ReplaceFile can fail after it has moved the old file to the backup name: it comes back.
       {"doc.txt", inject(FileStep::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2), IDM_SAVE,
        create + "1177", kept},
@@ -230,9 +235,9 @@ TEST_F(SaveDocumentTest, EdgesOfTheStepsKeepWhatTheUserHas) {
       {"doc.txt", give(FILE_ATTRIBUTE_HIDDEN), IDM_SAVE, "", inPlace},
       {"doc.bak ", nullptr, IDM_SAVE, "", {{"doc.bak", "!old"}}},
   };
-  AppOptions.Backup = 1;
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(&c - cases));
+    AppOptions.Backup = 1;
     TempFolder folder;
     const std::string path = folder.Write(std::string(c.name).substr(0, 7), "old");
     HWND document = Open(folder.File(c.name));

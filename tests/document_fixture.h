@@ -4,12 +4,10 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include <string>
 #include <utility>
 
 #include "base/file_io.h"
 #include "docset/create_document.h"
-#include "document/doc_window.h"
 #include "document/edit_control.h"
 #include "frame_fixture.h"
 #include "temp_folder.h"
@@ -58,16 +56,11 @@ class DocumentFixture : public FrameFixture {
   }
 
   static std::string Title(HWND window) {
-    char title[300] = "";
-    GetWindowTextA(window, title, sizeof title);
-    return title;
-  }
-  static std::string Text(HWND document) {
-    HWND edit = DocEditControl(document);
-    std::string text(GetWindowTextLengthA(edit) + 1, '\0');
-    text.resize(GetWindowTextA(edit, text.data(), static_cast<int>(text.size())));
+    std::string text(GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
     return text;
   }
+  static std::string Text(HWND document) { return Title(DocEditControl(document)); }
   static std::string StatusText(int part) {
     char text[300] = "";
     SendMessageA(StatusBar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));

@@ -1,18 +1,9 @@
 // File name prompts: the folder and selection rules, type lists from the options, each prompt's
 // title, types and placement with the real common dialogs, and the Open command end to end.
-#include <windows.h>
-#include <commdlg.h>
-#include <dlgs.h>
 
 #include <cstring>
-#include <functional>
-#include <string>
-#include <tuple>
-#include <vector>
 
-#include "app/topmost.h"
 #include "settings/placement.h"
-#include "docset/document_set.h"
 #include "document_fixture.h"
 #include "files/file_prompts.h"
 #include "files/prompt_text.h"
@@ -46,28 +37,17 @@ TEST(PromptText, InitialFolderAndSelectedPaths) {
   }
 }
 
-// Set filters in order, then All Files; all empty gives the default list, split at its own
-// last character.
-TEST(FilterList, BuiltFromTheOptionsOrTheDefaultText) {
-  const std::tuple<int, const char*, UINT, const char*> cases[] = {  // slot, filter, default, list
-      {0, "", IDS_OPEN_FILTERS,
-       "Text Files|*.txt;*.htm*;*.log;*.err;*.lst|Source Code|*.c;*.h;*.cpp;*.rc;*.def;*.hpj|"
-       "Assembler|*.asm;*.inc;*.equ;*.mac;*.map|Initialization|*.bat;*.ini;*.cfg;*.sys;*.mak|"
-       "Language|*.pas;*.for;*.lst;*.cod|All Files|*.*||"},
-      {8, "Ninth|*.9|", IDS_OPEN_FILTERS, "Ninth|*.9|All Files|*.*||"},
-      {0, "", 60000, "Ready ||"}};
-  for (const auto& [slot, filter, defaultId, expected] : cases) {
-    static AppOptionsRecord options;
-    std::memset(&options, 0, sizeof options);
-    std::strcpy(options.Filters[slot], filter);
-    static char list[kFilterListCapacity];
-    ASSERT_TRUE(BuildFilterList(options, list, defaultId));
-    std::string shown(list, std::strlen(expected));
-    for (char& ch : shown) ch = ch ? ch : '|';
-    EXPECT_EQ(shown, expected);
-  }
-}
 // clang-format on
+
+// The filters set in the options, in order, then All Files (with none set, the Open prompt
+// below shows the default list).
+TEST(FilterList, TheSetFiltersThenAllFiles) {
+  static AppOptionsRecord options;  // zeroed
+  std::strcpy(options.Filters[8], "Ninth|*.9|");
+  static char list[kFilterListCapacity];
+  ASSERT_TRUE(BuildFilterList(options, list, IDS_OPEN_FILTERS));
+  EXPECT_EQ(std::string(list, 26), std::string("Ninth\0*.9\0All Files\0*.*\0\0", 26));
+}
 
 BOOL BottomTaskbar(RECT* rect) {
   *rect = RECT{0, 994, 1280, 1024};
@@ -88,83 +68,66 @@ class FilePrompts : public DocumentFixture {
   }
 };
 
-TEST_F(FilePrompts, EachPromptShowsItsTitleTypesAndFolder) {
+// Each prompt shows its title, types and folder, and opens where its kind (open or save) was
+// last confirmed, kept 35 pixels inside the screen.
+TEST_F(FilePrompts, EachPromptShowsItsTitleTypesFolderAndPlace) {
+  const LONG width = ScreenRect.right, height = ScreenRect.bottom;
+  OptionRecords.GetFile.Left = width + 500;
+  OptionRecords.GetFile.Top = height + 300;
+  OptionRecords.PutFile.Left = 120;
+  OptionRecords.PutFile.Top = 90;
+  const std::pair<LONG, LONG> clamped = {width - 35, height - 35};
   char name[kPathCapacity];
-  DWORD type = 2, readOnly = 0;
+  DWORD type = 2;
   const struct {
     std::function<int()> open;
     std::string title, types, currentType;
     bool readOnlyBox;
+    std::pair<LONG, LONG> at;
   } cases[] = {
       {[&] {
          return PromptOpenDocuments(frame_, IDS_OPEN_FILTERS, IDS_OPEN_TITLE, AppOptions,
                                     OpenChosenDocument);
        },
        "Open Text Files", "Text Files|Source Code|Assembler|Initialization|Language|All Files|",
-       "Text Files", true},
+       "Text Files", true, clamped},
       {[&] {
          lstrcpynA(name, folder_.File("doc.txt").c_str(), sizeof name);
          return PromptSaveAs(frame_, name, &type);
        },
-       "Save Text File As", "Windows|Macintosh|Unix|", "Macintosh", false},
-      {[&] {
-         return PromptOpenFile(frame_, IDS_LIST_OPEN_TITLE, IDS_LIST_TYPES,
-                               folder_.File("doc.txt").c_str(), name, &readOnly);
-       },
-       "Open an Indirect File List", "Indirect File Lists|All Files|", "Indirect File Lists", true},
+       "Save Text File As",
+       "Windows|Macintosh|Unix|",
+       "Macintosh",
+       false,
+       {120, 90}},
   };
   for (const auto& c : cases) {
     PromptView view;
     answerer_.Run(LookAndCancel(view));
     EXPECT_EQ(c.open(), 0);
-    EXPECT_EQ(view.title, c.title);
     std::string types;
     for (const std::string& t : view.types) types += t + "|";
-    EXPECT_EQ(types, c.types);
-    EXPECT_EQ(view.currentType, c.currentType);
+    EXPECT_EQ(view.title + "|" + types + view.currentType, c.title + "|" + c.types + c.currentType);
     EXPECT_EQ(view.readOnlyShown, c.readOnlyBox);
+    EXPECT_EQ(std::make_pair(view.rect.left, view.rect.top), c.at);
     if (c.title != "Open Text Files") {
       EXPECT_EQ(lstrcmpiA(view.folder.c_str(), folder_.path().c_str()), 0);
     }
   }
-  EXPECT_EQ(type, 2u);  // untouched by a cancel
+  EXPECT_EQ(type, 2u);                                 // untouched by a cancel
+  EXPECT_EQ(OptionRecords.GetFile.Left, width + 500);  // nor recorded
 
-  // Save List adds the list extension (Save As is seen through the saves themselves).
+  // Save List adds the list extension and records where it was confirmed.
   PromptView view;
   lstrcpynA(name, "List1", sizeof name);
-  answerer_.Run(LookAndEnter(view, folder_.File("mine")));
+  answerer_.Run(LookAndEnter(view, folder_.File("mine"), -1, [](HWND dialog) {
+    SetWindowPos(dialog, nullptr, 210, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }));
   ASSERT_NE(PromptSaveList(frame_, name), 0);
   EXPECT_EQ(view.title, "Save Indirect File List As");
   EXPECT_EQ(std::string(name), folder_.File("mine.lst"));
-}
-
-// Each kind of prompt opens where it was last confirmed, kept 35 pixels inside the screen.
-TEST_F(FilePrompts, PromptsOpenWhereTheirKindWasLastConfirmed) {
-  const LONG width = ScreenRect.right, height = ScreenRect.bottom;
-  char name[kPathCapacity] = "List1";
-  OptionRecords.GetFile.Left = width + 500;
-  OptionRecords.GetFile.Top = height + 300;
-  OptionRecords.PutFile.Left = 120;
-  OptionRecords.PutFile.Top = 90;
-  PromptView open, save, moved, again;
-  answerer_.Run(LookAndCancel(open)).Run(LookAndCancel(save));
-  PromptOpenDocuments(frame_, IDS_OPEN_FILTERS, IDS_OPEN_TITLE, AppOptions, OpenChosenDocument);
-  PromptSaveList(frame_, name);
-  EXPECT_EQ(open.rect.left, width - 35);
-  EXPECT_EQ(open.rect.top, height - 35);
-  EXPECT_EQ(save.rect.left, 120);
-  EXPECT_EQ(save.rect.top, 90);
-  EXPECT_EQ(OptionRecords.GetFile.Left, width + 500);  // a cancel records nothing
-
-  answerer_.Run(LookAndEnter(moved, folder_.Write("c.lst", "x"), -1, [](HWND dialog) {
-    SetWindowPos(dialog, nullptr, 210, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  }));
-  ASSERT_NE(PromptOpenFile(frame_, IDS_LIST_OPEN_TITLE, IDS_LIST_TYPES, nullptr, name, nullptr), 0);
-  answerer_.Run(LookAndCancel(again));
-  PromptInsertFile(frame_, AppOptions, nullptr, name);
-  EXPECT_EQ(again.rect.left, 210);
-  EXPECT_EQ(again.rect.top, 160);
-  EXPECT_EQ(OptionRecords.PutFile.Left, 120);
+  EXPECT_EQ(std::make_pair(OptionRecords.PutFile.Left, OptionRecords.PutFile.Top),
+            std::make_pair(210L, 160L));
 }
 
 TEST_F(FilePrompts, OpenCommandOpensTheChosenFilesOnceEach) {
@@ -183,20 +146,10 @@ TEST_F(FilePrompts, OpenCommandOpensTheChosenFilesOnceEach) {
   EXPECT_EQ(GetDocWord(FindOpenDocument(b.c_str()), kViewingWord), 1);
   EXPECT_FALSE(BulkOperation);
 
-  // Chosen again in another letter case: brought forward with a beep, not opened twice.
-  HWND first = FindOpenDocument(a.c_str());
-  beeps_.clear();
-  answerer_.EnterFileName(folder_.File("A.TXT"));
-  Command(IDM_OPEN);
-  EXPECT_EQ(DocumentCount(), 2);
-  EXPECT_EQ(ActiveDocWindow, first);
-  EXPECT_EQ(beeps_, std::vector<UINT>{MB_ICONASTERISK});
-
   FailNextGlobalAllocations(1);
   answerer_.PressButton(IDOK);
   Command(IDM_OPEN);
-  EXPECT_EQ(answerer_.Last().ControlText(101),
-            "\rCannot allocate memory for string buffer\r\rSize: 8192 bytes requested");
+  EXPECT_EQ(Said(), "\rCannot allocate memory for string buffer\r\rSize: 8192 bytes requested");
   EXPECT_EQ(DocumentCount(), 2);
 }
 

@@ -1,10 +1,7 @@
-// Saving documents: the bytes on disk for each convention, backups, Save As, Save Selection,
-// and every failing step with its message, the files and the document left as they were.
+// Saving documents: the bytes on disk, backups, Save As, Save Selection, and every failing
+// step with its message, the files and the document left as they were.
 #include <cstring>
 #include <map>
-#include <tuple>
-#include <utility>
-#include <string>
 #include <vector>
 
 #include "document_fixture.h"
@@ -17,19 +14,13 @@
 
 namespace {
 
-constexpr int kMessageText = 101;  // the message dialog's text control
-
 TEST(BackupName, ExtensionOfTheFileNameBecomesBakUnlessThatIsTheFileItself) {
   // The path and its backup, or "" when none is made.
   const std::pair<const char*, const char*> cases[] = {
       {"C:\\my.docs\\README", "C:\\my.docs\\README.bak"},  // a dot in the folder only
       {"C:\\work\\archive.tar.gz", "C:\\work\\archive.tar.bak"},
-      {"C:\\work\\notes.", "C:\\work\\notes.bak"},
-      {"C:\\work\\NOTES.BAK", ""},
-      {"C:\\work\\notes.bak ", ""},  // Windows drops the blank: the file itself
-      {"C:\\work\\Notes.Bak  ", ""},
+      {"C:\\work\\Notes.Bak  ", ""},  // Windows drops the blanks: the file itself
       {"C:\\work\\notes.bak. x", "C:\\work\\notes.bak.bak"},
-      {"C:notes", "C:notes.bak"},
   };
   for (const auto& [path, expected] : cases) {
     char backup[256] = "junk";
@@ -61,47 +52,7 @@ Files FilesIn(const TempFolder& folder) {
   return files;
 }
 
-class SaveDocumentTest : public DocumentFixture {
- protected:
-  void SetUp() override {
-    DocumentFixture::SetUp();
-    AppOptions.Backup = 1;
-  }
-  // Opens a file holding `bytes` and types one character at its start, so it is modified.
-  HWND OpenModified(const std::string& name, const std::string& bytes) {
-    HWND document = WriteAndOpen(name, bytes);
-    if (document) Type(document, "!");
-    return document;
-  }
-  static std::string MessageOf(const DialogRecord& record) {
-    return record.title + " | " + record.ControlText(kMessageText);
-  }
-  static bool SaveGrayed() {
-    return (GetMenuState(GetMenu(FrameWindow), IDM_SAVE, MF_BYCOMMAND) & MF_GRAYED) != 0;
-  }
-};
-
-TEST_F(SaveDocumentTest, EachConventionIsWrittenByteForByte) {
-  // The file's name, its bytes as read, and as written after typing "!" at the start.
-  const std::tuple<const char*, std::string, std::string> cases[] = {
-      {"mac.txt", "a\rb", "!a\rb"},
-      {"mac-lone-lf.txt", "a\rb\nc", "!a\rbc"},  // a lone LF is dropped
-      {"unix.txt", "a\nb\n", "!a\nb\n"},
-      {"windows.txt", "a\r\nb\rc\n", "!a\r\nb\rc\n"},  // unchanged, lone bytes too
-  };
-  for (const auto& [name, file, written] : cases) {
-    SCOPED_TRACE(name);
-    HWND document = OpenModified(name, file);
-    ASSERT_EQ(Title(document), folder_.File(name) + "*");
-    EXPECT_FALSE(SaveGrayed());
-    Command(IDM_SAVE);
-    EXPECT_EQ(TempFolder::Read(folder_.File(name)), written);
-    EXPECT_EQ(Title(document), folder_.File(name));
-    EXPECT_EQ(StatusText(0), folder_.File(name) + " saved");
-    EXPECT_TRUE(SaveGrayed());
-    EXPECT_EQ(GetFocus(), DocEditControl(document));
-  }
-}
+using SaveDocumentTest = DocumentFixture;
 
 // Every file step of every kind of save fails in turn: the step's message names the user's
 // file, and the document and every file in its folder stay exactly as they were. Without a
@@ -115,262 +66,199 @@ struct Scenario {
   bool targetExists;
   std::string written;
 };
+const Scenario scenarios[] = {
+    {"Save with backup", IDM_SAVE, 1, false, "doc.txt", true, "!a\rb\r"},
+    {"Save without backup", IDM_SAVE, 0, false, "doc.txt", true, "!a\rb\r"},
+    {"Save As viewed, new file", IDM_SAVEAS, 0, true, "target.txt", false, "a\nb\n"},
+    {"Save As viewed over a file", IDM_SAVEAS, 1, true, "target.txt", true, "a\nb\n"},
+    {"Save As over a file", IDM_SAVEAS, 0, false, "target.txt", true, "!a\nb\n"},
+    {"Selection, new file", IDM_SAVESELECTION, 0, false, "selected.txt", false, "a\r\nb"},
+    {"Selection over a file", IDM_SAVESELECTION, 1, false, "selected.txt", true, "a\r\nb"},
+};
 
-class SaveFaultMatrix : public SaveDocumentTest {
+class SaveFaultMatrix : public DocumentFixture {
  public:
-  void Run(const Scenario& s) {
-    const bool own = std::string(s.target) == "doc.txt";
-    const bool exists = own || s.targetExists;
-    const bool replaces = exists && s.backup && s.command != IDM_SAVESELECTION;
-    const std::string bak = std::string(s.target).substr(0, std::strcspn(s.target, ".")) + ".bak";
-    const std::string create = "Error detected creating this disk file";
-    struct Step {
-      FileStep step;
-      bool reached;
-      std::string message;
-    } const steps[] = {
-        // clang-format off
-        {FileStep::Count, false, ""},  // no failure
-        {FileStep::Open, true, create},
-        {FileStep::Query, exists, create},
-        {FileStep::CreateTemp, true, create},
-        {FileStep::Write, true, "Error detected writing data to this disk file"},
-        {FileStep::SetEnd, true, "Error detected setting EOF mark " + std::to_string(s.written.size()) + " on this file"},
-        {FileStep::Flush, true, "Error detected flushing buffers for this disk file"},
-        {FileStep::SetTimes, exists, create},
-        {FileStep::Close, true, "Error detected closing this disk file"},
-        {FileStep::SetAttributes, exists, create},
-        {FileStep::Replace, replaces, create},
-        {FileStep::Move, !replaces, create},
-        // clang-format on
-    };
-    for (const Step& step : steps) {
-      if (step.step != FileStep::Count && !step.reached) continue;
-      SCOPED_TRACE(std::string(s.name) + ", failing step " + std::to_string(int(step.step)));
-      TempFolder folder;
-      folder.Write("doc.txt", "a\rb\r");  // Macintosh
-      folder.Write("doc.bak", "older");
-      if (!own && s.targetExists) {
-        folder.Write(s.target, "old target");
-        folder.Write(bak, "older");
-      }
-      const std::string path = folder.File(s.target);
-      AppOptions.Backup = s.backup;
-      HWND document = Open(folder.File("doc.txt"), s.viewing);
-      ASSERT_NE(document, nullptr);
-      if (!s.viewing) Type(document, "!");
-      if (s.command == IDM_SAVESELECTION) SetEditSelection(DocEditControl(document), 1, 5);
-      const Files before = FilesIn(folder);
-      const std::string state = StateOf(document);
+  // Runs scenarios [first, last): a few per test, each test a process of its own.
+  void Run(size_t first, size_t last) {
+    for (size_t i = first; i < last; ++i) {
+      const Scenario& s = scenarios[i];
+      const bool own = std::string(s.target) == "doc.txt";
+      const bool exists = own || s.targetExists;
+      const bool replaces = exists && s.backup && s.command != IDM_SAVESELECTION;
+      const std::string bak = std::string(s.target).substr(0, std::strcspn(s.target, ".")) + ".bak";
+      const std::string create = "Error detected creating this disk file";
+      const struct {
+        FileStep step;
+        bool reached;
+        std::string message;
+      } steps[] = {
+          // clang-format off
+          {FileStep::Count, false, ""},  // no failure
+          {FileStep::Open, true, create},
+          {FileStep::Query, exists, create},
+          {FileStep::CreateTemp, true, create},
+          {FileStep::Write, true, "Error detected writing data to this disk file"},
+          {FileStep::SetEnd, true, "Error detected setting EOF mark " + std::to_string(s.written.size()) + " on this file"},
+          {FileStep::Flush, true, "Error detected flushing buffers for this disk file"},
+          {FileStep::SetTimes, exists, create},
+          {FileStep::Close, true, "Error detected closing this disk file"},
+          {FileStep::SetAttributes, exists, create},
+          {FileStep::Replace, replaces, create},
+          {FileStep::Move, !replaces, create},
+          // clang-format on
+      };
+      for (const auto& step : steps) {
+        if (step.step != FileStep::Count && !step.reached) continue;
+        SCOPED_TRACE(std::string(s.name) + ", failing step " + std::to_string(int(step.step)));
+        TempFolder folder;
+        folder.Write("doc.txt", "a\rb\r");  // Macintosh
+        folder.Write("doc.bak", "older");
+        if (!own && s.targetExists) {
+          folder.Write(s.target, "old target");
+          folder.Write(bak, "older");
+        }
+        const std::string path = folder.File(s.target);
+        AppOptions.Backup = s.backup;
+        HWND document = Open(folder.File("doc.txt"), s.viewing);
+        ASSERT_NE(document, nullptr);
+        if (!s.viewing) Type(document, "!");
+        if (s.command == IDM_SAVESELECTION) SetEditSelection(DocEditControl(document), 1, 5);
+        const Files before = FilesIn(folder);
+        const std::string state = StateOf(document);
 
-      DialogAnswerer answerer;
-      PromptView view;
-      if (s.command != IDM_SAVE) answerer.Run(LookAndEnter(view, path, kUnixFormat));
-      if (s.command != IDM_SAVE && s.targetExists) answerer.PressButton(IDYES);  // replace?
-      if (step.reached) {
-        answerer.PressButton(IDOK);
-        InjectFileFailure(step.step, ERROR_WRITE_FAULT);
-      }
-      Command(s.command);
-      ClearFileFailures();
+        DialogAnswerer answerer;
+        PromptView view;
+        if (s.command != IDM_SAVE) answerer.Run(LookAndEnter(view, path, kUnixFormat));
+        if (s.command != IDM_SAVE && s.targetExists) answerer.PressButton(IDYES);  // replace?
+        if (step.reached) {
+          answerer.PressButton(IDOK);
+          InjectFileFailure(step.step, ERROR_WRITE_FAULT);
+        }
+        Command(s.command);
+        ClearFileFailures();
 
-      Files after = before;
-      std::string expected = state;
-      if (step.reached) {
-        EXPECT_EQ(MessageOf(answerer.Last()),
-                  "File I/O Error | File: " + path + "\r\r" + step.message + "\r\rCode 29");
-      } else {
-        if (replaces) after[bak] = before.at(s.target);
-        after[s.target] = s.written;
-        const char* format = s.command == IDM_SAVE ? "1" : "2";
-        if (s.command != IDM_SAVESELECTION)
-          expected =
-              path + " | modified 0 saved 1 viewing 0 format " + format + " | " + Text(document);
+        // Save As offers the document's own name and convention, Save Selection "selected.txt",
+        // both in the document's folder.
+        if (s.command == IDM_SAVEAS) EXPECT_EQ(view.name + view.currentType, "doc.txtMacintosh");
+        if (s.command == IDM_SAVESELECTION)
+          EXPECT_EQ(view.title + "|" + view.name, "Save Selected Text As|selected.txt");
+        if (s.command != IDM_SAVE)
+          EXPECT_EQ(lstrcmpiA(view.folder.c_str(), folder.path().c_str()), 0);
+        Files after = before;
+        std::string expected = state;
+        if (step.reached) {
+          EXPECT_EQ(answerer.Last().title + " | " + answerer.Last().ControlText(101),
+                    "File I/O Error | File: " + path + "\r\r" + step.message + "\r\rCode 29");
+        } else {
+          if (replaces) after[bak] = before.at(s.target);
+          after[s.target] = s.written;
+          const char* format = s.command == IDM_SAVE ? "1" : "2";
+          if (s.command != IDM_SAVESELECTION)
+            expected =
+                path + " | modified 0 saved 1 viewing 0 format " + format + " | " + Text(document);
+          EXPECT_EQ(StatusText(0), s.command == IDM_SAVEAS ? "Saved as " + path : path + " saved");
+          EXPECT_EQ(GetFocus(), DocEditControl(document));
+          if (s.command == IDM_SAVEAS) EXPECT_EQ(AppOptions.RecentFiles[0], path);
+        }
+        EXPECT_EQ(FilesIn(folder), after);
+        EXPECT_EQ(StateOf(document), expected);
+        Close(document);
       }
-      EXPECT_EQ(FilesIn(folder), after);
-      EXPECT_EQ(StateOf(document), expected);
-      Close(document);
     }
   }
 };
 
 TEST_F(SaveFaultMatrix, Save) {
-  Run({"Save with backup", IDM_SAVE, 1, false, "doc.txt", true, "!a\rb\r"});
-  Run({"Save without backup", IDM_SAVE, 0, false, "doc.txt", true, "!a\rb\r"});
+  Run(0, 2);
 }
-
-TEST_F(SaveFaultMatrix, SaveAs) {
-  Run({"Save As, new file", IDM_SAVEAS, 1, false, "target.txt", false, "!a\nb\n"});
-  Run({"Save As viewed, new file", IDM_SAVEAS, 0, true, "target.txt", false, "a\nb\n"});
-  Run({"Save As viewed over a file", IDM_SAVEAS, 1, true, "target.txt", true, "a\nb\n"});
-  Run({"Save As over a file", IDM_SAVEAS, 0, false, "target.txt", true, "!a\nb\n"});
+TEST_F(SaveFaultMatrix, SaveAsToANewFile) {
+  Run(2, 3);
 }
-
+TEST_F(SaveFaultMatrix, SaveAsOverAFile) {
+  Run(3, 5);
+}
 TEST_F(SaveFaultMatrix, SaveSelection) {
-  Run({"Selection, new file", IDM_SAVESELECTION, 0, false, "selected.txt", false, "a\r\nb"});
-  Run({"Selection over a file", IDM_SAVESELECTION, 1, false, "selected.txt", true, "a\r\nb"});
+  Run(5, 7);
 }
 
-// Failures before or after the steps above: the message, and every file as it was.
-TEST_F(SaveDocumentTest, ReadOnlyFileAndFailedReplaceKeepThePreviousFile) {
+TEST_F(SaveDocumentTest, SaveSelectionWithNothingSelectedOnlyBeeps) {
+  SetEditSelection(DocEditControl(WriteAndOpen("a.txt", "abc")), 1, 1);
+  Command(IDM_SAVESELECTION);
+  EXPECT_EQ(beeps_, std::vector<UINT>{MB_ICONASTERISK});
+}
+
+// Failures before or after the steps above keep every file as it was and show their message;
+// a file whose data has other names, a folder that takes no new files and a name Windows reads
+// as its own ".bak" are written in place, and a kept file keeps its attributes.
+TEST_F(SaveDocumentTest, EdgesOfTheStepsKeepWhatTheUserHas) {
+  const auto lose = [](const std::string&, HWND document) { SetDocWord(document, kEditWord, 0); };
+  const auto inject = [](FileStep step, DWORD error) {
+    return [=](const std::string&, HWND) { InjectFileFailure(step, error); };
+  };
+  const auto give = [](DWORD attributes) {
+    return [=](const std::string& path, HWND) { SetFileAttributesA(path.c_str(), attributes); };
+  };
+  const auto readOnly = [](const std::string& path, HWND) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    AppOptions.Backup = 0;  // with a backup due, ReplaceFile would refuse it on its own
+  };
+  const auto link = [](const std::string& path, HWND) {
+    CreateHardLinkA((path.substr(0, path.size() - 7) + "other.txt").c_str(), path.c_str(), 0);
+  };
+  const std::string create = "File I/O Error|%Error detected creating this disk file\r\rCode ";
+  const std::string noText =
+      "Norvel|%The text of this document cannot be read\rNothing was "
+      "written to the disk.";
+  const Files kept = {{"doc.txt", "old"}}, inPlace = {{"doc.txt", "!old"}, {"doc.bak", "old"}},
+              linked = {{"doc.txt", "!old"}, {"other.txt", "!old"}, {"doc.bak", "old"}};
   const struct {
-    const char* name;
-    DWORD attributes;  // of doc.txt
-    int backup;
-    DWORD replaceError;  // made to fail ReplaceFile, or 0
-    const char* bak;     // doc.bak afterwards
+    const char* name;  // the document's name as opened
+    std::function<void(const std::string& path, HWND)> setup;
+    UINT command;
+    std::string said;  // title|text, "%" standing for "File: <path>\r\r"; "" when saved
+    Files after;
   } cases[] = {
-      // A read-only file fails at the create step with access denied, backups on and off.
-      {"read-only, backup", FILE_ATTRIBUTE_READONLY, 1, 0, "older"},
-      {"read-only", FILE_ATTRIBUTE_READONLY, 0, 0, "older"},
+      // A read-only file is refused at the create step, before any backup.
+      {"doc.txt", give(FILE_ATTRIBUTE_READONLY), IDM_SAVE, create + "5", kept},
+      {"doc.txt", readOnly, IDM_SAVE, create + "5", kept},
       // ReplaceFile can fail after it has moved the old file to the backup name: it comes back.
-      {"unable to remove", 0, 1, ERROR_UNABLE_TO_REMOVE_REPLACED, "older"},
-      {"unable to move", 0, 1, ERROR_UNABLE_TO_MOVE_REPLACEMENT, "older"},
-      {"unable to move 2", 0, 1, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, nullptr},  // old file was it
+      {"doc.txt", inject(FileStep::Replace, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2), IDM_SAVE,
+       create + "1177", kept},
+      {"doc.txt", [](const std::string&, HWND) { FailNextGlobalAllocations(1); }, IDM_SAVE,
+       "Norvel|\rCannot allocate memory for text buffer\r\rSize: 20 bytes requested", kept},
+      // A document whose edit control is lost has no text: an empty file must not be written.
+      {"doc.txt", lose, IDM_SAVE, noText, kept},
+      {"doc.txt", lose, IDM_SAVEAS, noText, kept},
+      {"doc.txt", lose, IDM_SAVESELECTION, noText, kept},
+      {"doc.txt", link, IDM_SAVE, "", linked},
+      {"doc.txt", inject(FileStep::CreateTemp, ERROR_ACCESS_DENIED), IDM_SAVE, "", inPlace},
+      {"doc.txt", give(FILE_ATTRIBUTE_HIDDEN), IDM_SAVE, "", inPlace},
+      {"doc.bak ", nullptr, IDM_SAVE, "", {{"doc.bak", "!old"}}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(std::to_string(&c - cases));
+    AppOptions.Backup = 1;
     TempFolder folder;
-    folder.Write("doc.bak", "older");
-    const std::string path = folder.Write("doc.txt", "before");
-    AppOptions.Backup = c.backup;
-    HWND document = Open(path);
-    Type(document, "!");
-    if (c.attributes) SetFileAttributesA(path.c_str(), c.attributes);
-    if (c.replaceError) InjectFileFailure(FileStep::Replace, c.replaceError);
-    answerer_.PressButton(IDOK);
-    EXPECT_EQ(SaveDocument(document, AppOptions), 0);
-    EXPECT_EQ(MessageOf(answerer_.Last()),
-              "File I/O Error | File: " + path +
-                  "\r\rError detected creating this disk file\r\rCode " +
-                  std::to_string(c.replaceError ? c.replaceError : ERROR_ACCESS_DENIED));
-    Files expected = {{"doc.txt", "before"}};  // no backup, no temporary file
-    if (c.bak) expected["doc.bak"] = c.bak;
-    EXPECT_EQ(FilesIn(folder), expected);
-    EXPECT_EQ(Title(document), path + "*");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    Close(document);
-  }
-}
-
-TEST_F(SaveDocumentTest, NoMemoryForTheTextSaysSoAndWritesNothing) {
-  HWND document = OpenModified("memory.txt", "abc");
-  FailNextGlobalAllocations(1);
-  answerer_.PressButton(IDOK);
-  EXPECT_EQ(SaveDocument(document, AppOptions), 0);
-  EXPECT_EQ(MessageOf(answerer_.Last()),
-            "Norvel | \rCannot allocate memory for text buffer\r\rSize: 20 bytes requested");
-  EXPECT_EQ(FilesIn(folder_), Files({{"memory.txt", "abc"}}));
-}
-
-TEST_F(SaveDocumentTest, SaveAsToUnixThenSaveKeepsUnix) {
-  HWND document = WriteAndOpen("mac.txt", "a\rb");
-  const std::string target = folder_.File("unix.txt");
-  PromptView view;
-  answerer_.Run(LookAndEnter(view, target, 2));
-  Command(IDM_SAVEAS);
-  EXPECT_EQ(view.currentType, "Macintosh");
-  EXPECT_EQ(view.name, "mac.txt");
-  EXPECT_EQ(StatusText(0), "Saved as " + target);
-  EXPECT_STREQ(AppOptions.RecentFiles[0], target.c_str());
-  EXPECT_EQ(TempFolder::Read(folder_.File("mac.txt")), "a\rb");  // the old file stays
-
-  Type(document, "!");
-  Command(IDM_SAVE);
-  // No prompt the second time.
-  EXPECT_EQ(TempFolder::Read(target), "!a\nb");
-  EXPECT_EQ(TempFolder::Read(folder_.File("unix.bak")), "a\nb");
-}
-
-TEST_F(SaveDocumentTest, UntitledDocumentGoesThroughSaveAsAndBecomesSavedToDisk) {
-  HWND document = New();
-  Type(document, "x\ry");
-  PromptView view;
-  const std::string target = folder_.File("new.txt");
-  answerer_.Run(LookAndEnter(view, target));
-  Command(IDM_SAVE);
-  EXPECT_EQ(view.currentType, "Windows");
-  EXPECT_EQ(TempFolder::Read(target), "x\r\ny");
-  EXPECT_EQ(StateOf(document), target + " | modified 0 saved 1 viewing 0 format 0 | x\r\ny");
-}
-
-TEST_F(SaveDocumentTest, SaveSelectionOffersSelectedTxtBesideTheDocumentOrOnlyBeeps) {
-  HWND document = OpenModified("unix.txt", "one\ntwo\n");
-  HWND edit = DocEditControl(document);
-  SetEditSelection(edit, 2, 2);
-  beeps_.clear();
-  Command(IDM_SAVESELECTION);  // nothing selected
-  EXPECT_EQ(beeps_, std::vector<UINT>{MB_ICONASTERISK});
-
-  SetEditSelection(edit, 2, 8);  // "ne\r\ntw"
-  PromptView view;
-  answerer_.Run(LookAndEnter(view, folder_.File("selected.txt")));
-  Command(IDM_SAVESELECTION);
-  EXPECT_EQ(view.title, "Save Selected Text As");
-  EXPECT_EQ(view.name, "selected.txt");
-  EXPECT_EQ(lstrcmpiA(view.folder.c_str(), folder_.path().c_str()), 0) << view.folder;
-  EXPECT_EQ(TempFolder::Read(folder_.File("selected.txt")), "ne\r\ntw");
-  EXPECT_EQ(StatusText(0), folder_.File("selected.txt") + " saved");
-  EXPECT_EQ(GetFocus(), edit);
-}
-
-// A file whose data has other names, a folder that takes no new files and a name Windows
-// reads as its own ".bak" are written in place; a kept file keeps its attributes.
-TEST_F(SaveDocumentTest, LinkedHiddenAndLockedFolderFilesKeepWhatTheUserHas) {
-  struct Case {
-    const char* name;  // the document's name as opened
-    bool hardLink;     // "other.txt" is a second name of the file
-    DWORD attributes;
-    int backup;
-    FileStep failing;  // with ERROR_ACCESS_DENIED
-    Files after;
-  } const cases[] = {
-      // clang-format off
-      {"doc.txt", true, 0, 1, FileStep::Count, {{"doc.txt", "!old"}, {"other.txt", "!old"}, {"doc.bak", "old"}}},
-      {"doc.txt", false, 0, 1, FileStep::CreateTemp, {{"doc.txt", "!old"}, {"doc.bak", "old"}}},
-      {"doc.txt", false, FILE_ATTRIBUTE_HIDDEN, 0, FileStep::Count, {{"doc.txt", "!old"}}},
-      {"doc.txt", false, FILE_ATTRIBUTE_HIDDEN, 1, FileStep::Count, {{"doc.txt", "!old"}, {"doc.bak", "old"}}},
-      {"doc.bak ", false, 0, 1, FileStep::Count, {{"doc.bak", "!old"}}},
-      // clang-format on
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.attributes));
-    TempFolder folder;
-    const std::string file = folder.Write(std::string(c.name).substr(0, 7), "old");
-    if (c.hardLink) {
-      ASSERT_TRUE(CreateHardLinkA(folder.File("other.txt").c_str(), file.c_str(), nullptr));
-    }
-    if (c.attributes) SetFileAttributesA(file.c_str(), c.attributes);
-    AppOptions.Backup = c.backup;
+    const std::string path = folder.Write(std::string(c.name).substr(0, 7), "old");
     HWND document = Open(folder.File(c.name));
-    ASSERT_NE(document, nullptr);
+    HWND edit = DocEditControl(document);
     Type(document, "!");
-    InjectFileFailure(c.failing, ERROR_ACCESS_DENIED);
-    EXPECT_EQ(SaveDocument(document, AppOptions), 1);
+    SetEditSelection(edit, 0, 2);
+    if (c.setup) c.setup(path, document);
+    const DWORD hidden = GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN;
+    if (!c.said.empty()) answerer_.PressButton(IDOK);
+    Command(c.command);
+    ClearFileFailures();
+    std::string said = c.said;
+    if (size_t at = said.find('%'); at != std::string::npos)
+      said.replace(at, 1, "File: " + path + "\r\r");
+    if (!said.empty()) EXPECT_EQ(answerer_.Last().title + "|" + Said(), said);
     EXPECT_EQ(FilesIn(folder), c.after);
-    EXPECT_EQ(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, c.attributes);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, hidden);
+    SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
+    EXPECT_EQ(Title(document).back() == '*', !said.empty());
     Close(document);
   }
-}
-
-// A document whose edit control is lost has no text to save: nothing is written.
-TEST_F(SaveDocumentTest, DocumentWithoutItsControlSaysSoAndWritesNothing) {
-  HWND document = OpenModified("keep.txt", "kept");
-  HWND edit = DocEditControl(document);
-  SetEditSelection(edit, 0, 2);
-  const Files before = FilesIn(folder_);
-  SetDocWord(document, kEditWord, 0);
-  for (UINT command : {IDM_SAVE, IDM_SAVEAS, IDM_SAVESELECTION}) {
-    SCOPED_TRACE(command);
-    answerer_.PressButton(IDOK);
-    Command(command);
-    EXPECT_EQ(MessageOf(answerer_.Last()),
-              "Norvel | File: " + folder_.File("keep.txt") +
-                  "\r\rThe text of this document cannot be read\rNothing was written to the disk.");
-    EXPECT_EQ(FilesIn(folder_), before);
-  }
-  SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
-  EXPECT_EQ(Title(document), folder_.File("keep.txt") + "*");
 }
 
 }  // namespace

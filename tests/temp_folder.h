@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 class TempFolder {
@@ -23,23 +25,15 @@ class TempFolder {
 
   // Writes the bytes exactly; returns the file's path.
   std::string Write(const std::string& name, const std::string& bytes) const {
-    HANDLE file = CreateFileA(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, 0);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    std::ofstream(File(name), std::ios::binary) << bytes;
     return File(name);
   }
 
   // The file's bytes, or "<missing>".
   static std::string Read(const std::string& file) {
-    HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes(GetFileSize(handle, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(handle);
-    return bytes;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return "<missing>";
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
  private:

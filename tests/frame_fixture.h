@@ -2,11 +2,13 @@
 // as start-up does, without the message loop (the test pumps). Torn down after each test.
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 #include <vector>
 
 #include "base/globals.h"
 #include "app/startup.h"
+#include "app/tray.h"
 #include "document/doc_window.h"
 #include "docset/document_set.h"
 #include "harness/harness.h"
@@ -14,6 +16,15 @@
 #include "ui/message_dialogs.h"
 
 inline std::vector<UINT> beepLog;  // every beep the program made
+
+// A modify of an icon the shell does not hold fails.
+inline bool TrayIconExists(HWND frame) {
+  NOTIFYICONDATAA data = {};
+  data.cbSize = sizeof data;
+  data.hWnd = frame;
+  data.uID = kTrayIconId;
+  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
 
 class FrameFixture : public ::testing::Test {
  public:

@@ -24,14 +24,6 @@
 
 namespace {
 
-bool TrayIconExists(HWND frame) {
-  NOTIFYICONDATAA data = {};
-  data.cbSize = sizeof data;
-  data.hWnd = frame;
-  data.uID = kTrayIconId;
-  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
-
 // A combo box as a user works it: a row chosen (typed null) or a text typed, and the page told.
 void Choose(HWND page, int id, int row, const char* typed = nullptr) {
   HWND combo = DialogAnswerer::FindControl(page, id);

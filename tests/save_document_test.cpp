@@ -139,11 +139,15 @@ class SaveFaultMatrix : public DocumentFixture {
 
         // Save As offers the document's own name and convention, Save Selection "selected.txt",
         // both in the document's folder.
-        if (s.command == IDM_SAVEAS) EXPECT_EQ(view.name + view.currentType, "doc.txtMacintosh");
-        if (s.command == IDM_SAVESELECTION)
+        if (s.command == IDM_SAVEAS) {
+          EXPECT_EQ(view.name + view.currentType, "doc.txtMacintosh");
+        }
+        if (s.command == IDM_SAVESELECTION) {
           EXPECT_EQ(view.title + "|" + view.name, "Save Selected Text As|selected.txt");
-        if (s.command != IDM_SAVE)
+        }
+        if (s.command != IDM_SAVE) {
           EXPECT_EQ(lstrcmpiA(view.folder.c_str(), folder.path().c_str()), 0);
+        }
         Files after = before;
         std::string expected = state;
         if (step.reached) {
@@ -158,7 +162,9 @@ class SaveFaultMatrix : public DocumentFixture {
                 path + " | modified 0 saved 1 viewing 0 format " + format + " | " + Text(document);
           EXPECT_EQ(StatusText(0), s.command == IDM_SAVEAS ? "Saved as " + path : path + " saved");
           EXPECT_EQ(GetFocus(), DocEditControl(document));
-          if (s.command == IDM_SAVEAS) EXPECT_EQ(AppOptions.RecentFiles[0], path);
+          if (s.command == IDM_SAVEAS) {
+            EXPECT_EQ(AppOptions.RecentFiles[0], path);
+          }
         }
         EXPECT_EQ(FilesIn(folder), after);
         EXPECT_EQ(StateOf(document), expected);
@@ -252,7 +258,9 @@ TEST_F(SaveDocumentTest, EdgesOfTheStepsKeepWhatTheUserHas) {
     std::string said = c.said;
     if (size_t at = said.find('%'); at != std::string::npos)
       said.replace(at, 1, "File: " + path + "\r\r");
-    if (!said.empty()) EXPECT_EQ(answerer_.Last().title + "|" + Said(), said);
+    if (!said.empty()) {
+      EXPECT_EQ(answerer_.Last().title + "|" + Said(), said);
+    }
     EXPECT_EQ(FilesIn(folder), c.after);
     EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, hidden);
     SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));

@@ -32,10 +32,11 @@ TEST_F(SavePrompts, ClosingAChangedDocumentAsksAndObeysTheAnswer) {
     const bool kept = c.answer == IDCANCEL || c.answer == kUnshown;
     EXPECT_EQ(IsWindow(document) ? Title(document) : "closed", kept ? path + "*" : "closed");
     EXPECT_EQ(TempFolder::Read(path), c.file);
-    if (c.answer == IDCANCEL)
+    if (c.answer == IDCANCEL) {
       EXPECT_EQ(answerer_.Last().title + "|" + Said(),
                 "File Modified|File: " + path +
                     "\r\rThis document has been edited.\rDo you want to save the changes?");
+    }
   }
   HWND untitled = New();
   Type(untitled, "x");

@@ -11,14 +11,6 @@
 
 namespace {
 
-// A modify of an icon the shell does not hold fails.
-bool TrayIconExists(HWND frame) {
-  NOTIFYICONDATAA data = {};
-  data.cbSize = sizeof data;
-  data.hWnd = frame;
-  data.uID = kTrayIconId;
-  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
 bool IsTopmost(HWND window) {
   return GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST;
 }

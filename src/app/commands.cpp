@@ -131,6 +131,12 @@ const CommandEntry* FindFrameCommand(UINT id) {
 }  // namespace
 
 bool DispatchFrameCommand(HWND frame, UINT id, AppOptionsRecord& options) {
+  if (LoadingDocWindow) {
+    // Only a command sent from outside can arrive while a text streams in (input waits in the
+    // queue): it is refused rather than run on a half-loaded document.
+    MessageBeep(MB_OK);
+    return true;
+  }
   if (IsDocumentCommand(id)) {
     if (ActiveDocWindow) SendMessageA(ActiveDocWindow, WM_COMMAND, id, 0);
   } else if (const CommandEntry* entry = FindFrameCommand(id)) {

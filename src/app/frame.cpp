@@ -190,6 +190,8 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
       OnClose(frame);
       return 0;
     case WM_QUERYENDSESSION:
+      // Asked while a text streams in: the session waits rather than end with half a document.
+      if (LoadingDocWindow) return FALSE;
       return ShutdownApplication(frame, OptionsOf(frame));
     case WM_GETMINMAXINFO:
       OnMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));

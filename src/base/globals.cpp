@@ -12,6 +12,7 @@ HACCEL Accelerators = nullptr;
 HWND SplashWindow = nullptr;
 HWND FindReplaceDialog = nullptr;
 HWND ActiveDocWindow = nullptr;
+HWND LoadingDocWindow = nullptr;
 BOOL BulkOperation = FALSE;
 UINT FindReplaceMessage = 0;
 HFONT DisplayFont = nullptr;

@@ -14,6 +14,7 @@ extern HACCEL Accelerators;          // accelerator table 1000
 extern HWND SplashWindow;            // the splash box while it is shown, null otherwise
 extern HWND FindReplaceDialog;       // the modeless find/replace dialog, null when closed
 extern HWND ActiveDocWindow;         // the active document window, null when none
+extern HWND LoadingDocWindow;        // the document whose text is streaming in, null otherwise
 extern BOOL BulkOperation;           // set while many documents open or close in one operation
 extern UINT FindReplaceMessage;      // id of the registered "commdlg_FindReplace" message
 extern HFONT DisplayFont;            // the font of every edit control, owned by SetDisplayFont

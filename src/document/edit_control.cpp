@@ -110,7 +110,7 @@ DWORD CALLBACK ReadStreamSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LO
     const int percent = static_cast<int>((source->length - source->left) * 100 / source->length);
     if (percent > source->percent) {
       source->percent = percent;
-      source->progress(source->context, percent);
+      if (!source->progress(source->context, percent)) return 1;
     }
   }
   return 0;

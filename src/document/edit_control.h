@@ -28,8 +28,9 @@ LRESULT SetEditFont(HWND edit, HFONT font);
 // for a large text, with the same result. The control's limit is raised when the text would
 // not fit it, so no byte is ever cut off.
 // `progress`, when given, hears the share streamed in so far, in whole percent, each time it
-// grows (the control itself takes nearly all of a large load's time).
-using StreamProgress = void (*)(void* context, int percent);
+// grows (the control itself takes nearly all of a large load's time); when it answers false the
+// stream stops there and the result is 0, as for a stream the control could not take whole.
+using StreamProgress = bool (*)(void* context, int percent);
 int SetEditText(HWND edit, const char* text, size_t length, StreamProgress progress = nullptr,
                 void* context = nullptr);
 

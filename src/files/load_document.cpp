@@ -1,14 +1,16 @@
 // Reading a text file into a document: one read, one conversion pass, one stream into the
-// control.
+// control (a large text shows its first screen before the whole text streams in).
 #include "files/load_document.h"
 
 #include "base/file_checks.h"
+#include "base/globals.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
 #include "document/text_limits.h"
 #include "files/read_text_file.h"
 #include "resources/resource.h"
 #include "settings/recent_files.h"
+#include "ui/busy_loop.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
 #include "ui/wait_cursor.h"
@@ -16,11 +18,58 @@
 
 namespace {
 
-// Larger texts take the control a second or more to take in: the status line counts it out.
-constexpr long kProgressFrom = 1048576;  // bytes of the file
+// Texts over a quarter megabyte take the control a quarter second or more to take in: their
+// first screen shows at once. Over a megabyte (a second or more) the status line also counts
+// out the rest.
+constexpr long kFirstScreenFrom = 262144;   // bytes of the file
+constexpr long kProgressFrom = 1048576;     // bytes of the file
+constexpr DWORD kFirstScreenBytes = 16384;  // more lines than a maximised window shows
 
-void ShowReadingProgress(void* path, int percent) {
-  SetStatus(IDS_READING_PROGRESS, static_cast<const char*>(path), percent);
+struct LargeLoad {
+  HWND document;
+  HWND edit;
+  const char* path;
+  bool countOut;
+  bool stopped;
+};
+
+// Between pieces of a large text: the share so far in the status line, the program painted and
+// the user's wish to stop heard (other input waits until the text is whole).
+bool KeepLoading(void* context, int percent) {
+  auto* load = static_cast<LargeLoad*>(context);
+  if (load->countOut) SetStatus(IDS_READING_PROGRESS, load->path, percent);
+  PaintWaitingWindows(load->edit);
+  load->stopped = StopRequested(load->document);
+  return !load->stopped;
+}
+
+// The lines that fill the first screen, cut after a line end where there is one.
+DWORD FirstScreenLength(const char* text, DWORD length) {
+  if (length <= kFirstScreenBytes) return length;
+  for (DWORD end = kFirstScreenBytes; end > 0; --end) {
+    if (text[end - 1] == '\n') return end;
+  }
+  return kFirstScreenBytes;
+}
+
+// The first screen goes in and shows, then the whole text streams in over it in one stream:
+// appending the rest piece by piece would cost more, as the control walks its text for each
+// piece. 0 when the user stopped the load or the control could not take the whole text; the
+// caller then drops the document, so no part of a text can ever be saved.
+int StreamLargeText(HWND document, HWND edit, const TextFileContents& file, const char* path,
+                    bool countOut, bool* stopped) {
+  const char* text = file.text.data();
+  SetEditText(edit, text, FirstScreenLength(text, file.length));
+  ShowWindow(document, SW_SHOW);
+  ShowWindow(edit, SW_SHOW);
+  PaintWaitingWindows(nullptr);
+  LargeLoad load = {document, edit, path, countOut, false};
+  LoadingDocWindow = document;
+  const int whole = SetEditText(edit, text, file.length, KeepLoading, &load);
+  LoadingDocWindow = nullptr;
+  InvalidateRect(edit, nullptr, TRUE);  // its paints were held back while it filled
+  *stopped = load.stopped;
+  return whole;
 }
 
 }  // namespace
@@ -50,9 +99,17 @@ int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRec
                               file.length, options.LtGray);
     if (!edit) return 0;
   } else {
-    SetEditText(edit, file.text.data(), file.length,
-                size > kProgressFrom ? ShowReadingProgress : nullptr,
-                const_cast<char*>(path));
+    bool stopped = false;
+    const int whole = size > kFirstScreenFrom ? StreamLargeText(document, edit, file, path,
+                                                                size > kProgressFrom, &stopped)
+                                              : SetEditText(edit, file.text.data(), file.length);
+    if (!whole) {
+      if (stopped) {
+        SetStatus(60000);
+        return 0;
+      }
+      return ShowMessage(document, IDS_APPNAME, 60008, path, static_cast<int>(file.length));
+    }
   }
   file.text.Reset();
   ShowWindow(edit, SW_SHOW);

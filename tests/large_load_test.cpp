@@ -1,0 +1,72 @@
+// Large files: the first screen shows while the rest streams in, the program keeps painting,
+// input waits for the whole text, and Escape drops the half document.
+#include "document_fixture.h"
+#include "resources/resource.h"
+
+namespace {
+
+// A window that paints itself over and over while a load runs and notes what the user sees.
+struct LoadWatch {
+  bool shownWhileLoading = false;
+  bool loadSeen = false;
+};
+LoadWatch watch;
+
+LRESULT CALLBACK WatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  BeginPaint(window, &paint);
+  EndPaint(window, &paint);
+  if (LoadingDocWindow) {
+    watch.shownWhileLoading |= IsWindowVisible(DocEditControl(LoadingDocWindow)) != 0;
+  }
+  watch.loadSeen |= LoadingDocWindow != nullptr;
+  if (!watch.loadSeen || LoadingDocWindow) InvalidateRect(window, nullptr, FALSE);
+  return 0;
+}
+
+using LargeLoad = DocumentFixture;
+
+TEST_F(LargeLoad, ShowsAtOnceKeepsInputWaitingAndStopsOnEscape) {
+  std::string bytes, shown;
+  for (int line = 0; bytes.size() <= 300000; ++line) {
+    const std::string text = "line " + std::to_string(line);
+    bytes += text + "\n";
+    shown += text + "\r\n";
+  }
+  WNDCLASSA watchClass = {};
+  watchClass.lpfnWndProc = WatchProc;
+  watchClass.lpszClassName = "LoadWatch";
+  RegisterClassA(&watchClass);
+  const struct {
+    UINT message;  // waiting in the queue when the load starts
+    WPARAM wParam;
+    bool opened;
+  } cases[] = {{WM_COMMAND, IDM_SAVE, true}, {WM_KEYDOWN, VK_ESCAPE, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    const std::string path = folder_.Write("large.txt", bytes);
+    watch = {};
+    HWND watcher = CreateWindowA("LoadWatch", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, frame_,
+                                 nullptr, nullptr, nullptr);
+    PostMessageA(frame_, c.message, c.wParam, 0);
+    HWND document = Open(path);
+    DestroyWindow(watcher);
+    EXPECT_TRUE(watch.shownWhileLoading);
+    EXPECT_EQ(TempFolder::Read(path), bytes);
+    if (c.opened) {
+      // The save waited for the whole text, then wrote it back unchanged.
+      ASSERT_NE(document, nullptr);
+      EXPECT_TRUE(Text(document) == shown);
+      EXPECT_EQ(StatusText(0), path + " saved");
+      Close(document);
+    } else {
+      EXPECT_EQ(document, nullptr);
+      EXPECT_EQ(DocumentCount(), 0);
+      EXPECT_EQ(StatusText(0), "Ready ...");
+    }
+  }
+  EXPECT_EQ(answerer_.Count(), 0u);
+}
+
+}  // namespace

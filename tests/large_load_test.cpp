@@ -9,6 +9,7 @@ namespace {
 struct LoadWatch {
   bool shownWhileLoading = false;
   bool loadSeen = false;
+  LRESULT endSessionAnswer = -1;
 };
 LoadWatch watch;
 
@@ -17,8 +18,11 @@ LRESULT CALLBACK WatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   PAINTSTRUCT paint;
   BeginPaint(window, &paint);
   EndPaint(window, &paint);
-  if (LoadingDocWindow) {
-    watch.shownWhileLoading |= IsWindowVisible(DocEditControl(LoadingDocWindow)) != 0;
+  if (LoadingDocWindow && !watch.loadSeen) {
+    watch.shownWhileLoading = IsWindowVisible(DocEditControl(LoadingDocWindow)) != 0;
+    // Messages sent from outside are answered meanwhile: no end of session, no command.
+    watch.endSessionAnswer = SendMessageA(FrameWindow, WM_QUERYENDSESSION, 0, 0);
+    SendMessageA(FrameWindow, WM_COMMAND, IDM_SAVEAS, 0);
   }
   watch.loadSeen |= LoadingDocWindow != nullptr;
   if (!watch.loadSeen || LoadingDocWindow) InvalidateRect(window, nullptr, FALSE);
@@ -53,6 +57,7 @@ TEST_F(LargeLoad, ShowsAtOnceKeepsInputWaitingAndStopsOnEscape) {
     HWND document = Open(path);
     DestroyWindow(watcher);
     EXPECT_TRUE(watch.shownWhileLoading);
+    EXPECT_EQ(watch.endSessionAnswer, FALSE);
     EXPECT_EQ(TempFolder::Read(path), bytes);
     if (c.opened) {
       // The save waited for the whole text, then wrote it back unchanged.

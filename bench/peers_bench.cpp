@@ -124,8 +124,12 @@ BOOL CALLBACK FindMain(HWND window, LPARAM cookie) {
   auto* found = reinterpret_cast<Windows*>(cookie);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process != found->process || !IsWindowVisible(window) || GetWindow(window, GW_OWNER))
+  // The main window has a caption: a splash box shown at start-up is not it.
+  const bool captioned = (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+  if (process != found->process || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) ||
+      !captioned) {
     return TRUE;
+  }
   found->main = window;
   return FALSE;
 }
@@ -174,7 +178,8 @@ Run RunOnce(const Program& program, const TestFile* file, bool save) {
                       &startup, &process)) {
     return run;
   }
-  WaitForInputIdle(process.hProcess, 600000);
+  // Start-up counts until the program is idle; with a file, the first screen may come before.
+  if (!file) WaitForInputIdle(process.hProcess, 600000);
   Windows windows = {process.dwProcessId};
   for (int tries = 0; !windows.main && tries < 6000; ++tries) {
     EnumWindows(FindMain, reinterpret_cast<LPARAM>(&windows));

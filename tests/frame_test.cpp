@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <string>
-#include <vector>
 
 #include "document_fixture.h"
 #include "resources/resource.h"
@@ -13,7 +12,7 @@ namespace {
 
 using FrameTest = FrameFixture;
 
-TEST_F(FrameTest, MenuHelpTooltipsAndTheToolbarsReset) {
+TEST_F(FrameTest, IdleDocumentCommandsMenuHelpTooltipsAndTheToolbarsReset) {
   ASSERT_NE(StartFrame(), nullptr);
   // Without a document, document commands do nothing at all.
   for (UINT id : {IDM_SAVE, IDM_CLOSE, IDM_MACRO_FIRST, IDM_SORT}) Command(id);

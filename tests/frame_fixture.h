@@ -62,18 +62,6 @@ class FrameFixture : public ::testing::Test {
     SendMessageA(frame_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     PumpMessages();
   }
-  // The frame's client rectangle, and a child's rectangle in the frame's client coordinates.
-  RECT ClientRect() const {
-    RECT rect;
-    GetClientRect(frame_, &rect);
-    return rect;
-  }
-  RECT ChildRect(HWND child) const {
-    RECT rect;
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, frame_, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-  }
 
   HWND frame_ = nullptr;
   std::vector<UINT>& beeps_ = beepLog;

@@ -39,7 +39,7 @@ void CloseBox(HWND dialog) {
   PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-TEST_F(MessageDialogs, EachKindShowsItsTitleTextButtonsAndAnswersAndNoMemoryIsCancel) {
+TEST_F(MessageDialogs, EachKindShowsItsTextsAndAnswersAndTheStatusLineItsLookedUpTexts) {
   FrameWindow = owner_;  // an error belongs to the frame, the others to their owner
   const std::string name = "C:\\100%s%d%n.txt", longText(600, 'a');
   const auto ask = [](int yes) {
@@ -101,6 +101,35 @@ TEST_F(MessageDialogs, EachKindShowsItsTitleTextButtonsAndAnswersAndNoMemoryIsCa
   EXPECT_EQ(AskSaveChanges(owner_, "lost"), IDCANCEL);
   EXPECT_TRUE(answerer.Last().HasText("Cannot allocate memory for dialog box template"));
   EXPECT_FALSE(answerer.Last().HasText("lost"));
+
+  // The status line: part 0 shows looked-up texts with the user's own texts as typed, cut to its
+  // buffer.
+  StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, owner_,
+                              nullptr, nullptr, nullptr);
+  char text[512] = "";
+  const auto part0 = [&] {
+    SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return std::string(text);
+  };
+  SetStatus(60087, "ab", "xab", 2, "s");
+  EXPECT_EQ(part0(), "Replaced 'ab' with 'xab' 2 times");
+  SetStatus(60088, "%s%d%n");  // a search text is shown as typed
+  EXPECT_EQ(part0(), "Cannot find '%s%d%n'");
+  const std::string longName(400, 'n');
+  SetStatus(60073, longName.c_str());
+  EXPECT_EQ(part0(), ("Reading " + longName).substr(0, 255));
+  // Ids beside the message table are looked up in the resources, where there are none.
+  for (UINT id : {59999u, 60108u}) {
+    answerer.PressButton(IDOK);
+    SetStatus(id);
+    const std::string said = answerer.Last().title + ":" + answerer.Last().ControlText(101);
+    EXPECT_EQ(said.substr(0, said.rfind("Code ")),
+              "Error:GetString(LoadString)\r\rCannot load string resource (ID:" +
+                  std::to_string(id) + ")\r\r");
+    EXPECT_EQ(part0(), ("Reading " + longName).substr(0, 255));
+  }
+  ShowWindow(StatusBar, SW_HIDE);
+  SetStatus(59999);  // hidden: nothing is looked up, so no dialog
 }
 
 // A template too big for its block fails without writing past the block's end.
@@ -114,37 +143,6 @@ TEST(DialogTemplate, FailsWithoutWritingPastTheEnd) {
     for (size_t i = capacity; i < small.size(); ++i) ASSERT_EQ(small[i], 0xAB) << i;
   }
   EXPECT_EQ(WriteMessageTemplate(MessageKind::SaveChanges, full.data(), needed), needed);
-}
-
-TEST_F(MessageDialogs, StatusPartZeroCutAndQuietWhenHidden) {
-  FrameWindow = owner_;
-  StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, owner_,
-                              nullptr, nullptr, nullptr);
-  char text[512] = "";
-  const auto part0 = [&] {
-    SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return std::string(text);
-  };
-  SetStatus(60087, "ab", "xab", 2, "s");
-  EXPECT_EQ(part0(), "Replaced 'ab' with 'xab' 2 times");
-  SetStatus(60088, "%s%d%n");  // a search text is shown as typed
-  EXPECT_EQ(part0(), "Cannot find '%s%d%n'");
-  const std::string name(400, 'n');
-  SetStatus(60073, name.c_str());
-  EXPECT_EQ(part0(), ("Reading " + name).substr(0, 255));
-  // Ids beside the message table are looked up in the resources, where there are none.
-  for (UINT id : {59999u, 60108u}) {
-    DialogAnswerer answerer;
-    answerer.PressButton(IDOK);
-    SetStatus(id);
-    const std::string said = answerer.Last().title + ":" + answerer.Last().ControlText(101);
-    EXPECT_EQ(said.substr(0, said.rfind("Code ")),
-              "Error:GetString(LoadString)\r\rCannot load string resource (ID:" +
-                  std::to_string(id) + ")\r\r");
-    EXPECT_EQ(part0(), ("Reading " + name).substr(0, 255));
-  }
-  ShowWindow(StatusBar, SW_HIDE);
-  SetStatus(59999);  // hidden: nothing is looked up, so no dialog
 }
 
 }  // namespace

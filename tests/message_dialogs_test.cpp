@@ -1,6 +1,6 @@
-// The message dialogs as a user meets them: title, icon, text, buttons and default, owner,
-// position, the heading rule, literal arguments, answers, beeps, the splash box and no memory;
-// the templates they are built from; and looked-up texts in the status line.
+// The message dialogs as a user meets them: title, text, buttons and default, owner, the heading
+// rule, literal arguments, answers and no memory; the templates they are built from; and
+// looked-up texts in the status line.
 #include "harness/harness.h"
 
 #include <functional>
@@ -12,23 +12,16 @@
 #include "ui/global_block.h"
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
-#include "windows/splash.h"
 
 namespace {
-
-std::vector<UINT> beeps;
 
 class MessageDialogs : public testing::Test {
  protected:
   void SetUp() override {
-    SetBeepFunction([](UINT type) { beeps.push_back(type); });
-    BeepFlag = 1;
-    ScreenRect = RECT{0, 0, 1101, 901};
     owner_ =
         CreateWindowA("Static", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 9, 9, 300, 200, 0, 0, 0, 0);
   }
   void TearDown() override {
-    SetBeepFunction(nullptr);
     FrameWindow = nullptr;
     StatusBar = nullptr;
     DestroyWindow(owner_);
@@ -46,7 +39,7 @@ void CloseBox(HWND dialog) {
   PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-TEST_F(MessageDialogs, EachKindShowsItsTitleIconTextButtonsAndAnswers) {
+TEST_F(MessageDialogs, EachKindShowsItsTextsAndAnswersAndTheStatusLineItsLookedUpTexts) {
   FrameWindow = owner_;  // an error belongs to the frame, the others to their owner
   const std::string name = "C:\\100%s%d%n.txt", longText(600, 'a');
   const auto ask = [](int yes) {
@@ -60,111 +53,87 @@ TEST_F(MessageDialogs, EachKindShowsItsTitleIconTextButtonsAndAnswers) {
     int result;
     const char* title;
     std::string text;
-    int icon;
-    int defaultId;
-    const char* buttons;  // "id:text" in template order
+    const char* buttons;  // "id:text" in template order, the default one marked "*"
   } cases[] = {
       {[](HWND) { return ShowErrorText("Plain(Ctx): text %d", 7); }, Press(IDOK), 0, "Error",
-       "Plain(Ctx)\r\rtext 7", 5500, 1, "1:OK"},
+       "Plain(Ctx)\r\rtext 7", " *1:OK"},
       {[](HWND) { return ShowErrorText("%s", "A(b): c(d): e"); }, Key(VK_ESCAPE), 0, "Error",
-       "A(b)\r\rc(d): e", 5500, 1, "1:OK"},  // only errors make a heading of "(...):"
+       "A(b)\r\rc(d): e", " *1:OK"},  // only errors make a heading of "(...):"
       {[&](HWND) { return ShowError(60021, name.c_str()); }, CloseBox, 0, "Error",
-       "File: " + name + "\r\rFile not found.", 5500, 1, "1:OK"},
+       "File: " + name + "\r\rFile not found.", " *1:OK"},
       {[](HWND o) { return ShowMessage(o, 60020, 60009, "Font", 5); }, Press(IDOK), 0,
        "File I/O Error", "Font(GetDC): Error detected reading screen device context\r\rCode 5",
-       5300, 1, "1:OK"},
+       " *1:OK"},
       {[&](HWND o) { return ShowMessageText(o, "T", "%s", longText.c_str()); }, Key(VK_RETURN), 0,
-       "T", longText.substr(0, 511), 5300, 1, "1:OK"},
-      {ask(0), Key(VK_RETURN), 0, "Q", "Go?", 5400, 7, "6:&Yes 7:&No"},
-      {ask(5), Key(VK_RETURN), 1, "Q", "Go?", 5400, 6, "6:&Yes 7:&No"},
-      {ask(1), Key(VK_ESCAPE), 0, "Q", "Go?", 5400, 6, "6:&Yes 7:&No"},
-      {ask(0), Press(IDYES), 1, "Q", "Go?", 5400, 7, "6:&Yes 7:&No"},
-      {save, Key(VK_RETURN), IDYES, "File Modified", edited, 1002, 6, "6:&Yes 7:&No 2:&Cancel"},
-      {save, Press(IDNO), IDNO, "File Modified", edited, 1002, 6, "6:&Yes 7:&No 2:&Cancel"},
-      {save, CloseBox, IDCANCEL, "File Modified", edited, 1002, 6, "6:&Yes 7:&No 2:&Cancel"},
+       "T", longText.substr(0, 511), " *1:OK"},
+      {ask(0), Key(VK_RETURN), 0, "Q", "Go?", " 6:&Yes *7:&No"},
+      {ask(5), Key(VK_RETURN), 1, "Q", "Go?", " *6:&Yes 7:&No"},
+      {ask(1), Key(VK_ESCAPE), 0, "Q", "Go?", " *6:&Yes 7:&No"},
+      {save, Key(VK_RETURN), IDYES, "File Modified", edited, " *6:&Yes 7:&No 2:&Cancel"},
+      {save, Press(IDNO), IDNO, "File Modified", edited, " *6:&Yes 7:&No 2:&Cancel"},
+      {save, CloseBox, IDCANCEL, "File Modified", edited, " *6:&Yes 7:&No 2:&Cancel"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 30));
     DialogRecord shown;
-    HICON icon = nullptr;
-    RECT rect = {};
-    int focus = 0;
-    bool topmost = false;
     DialogAnswerer answerer;
     answerer.Run([&](HWND dialog, DialogAnswerer&) {
       shown = DialogAnswerer::Read(dialog);
-      icon = reinterpret_cast<HICON>(SendDlgItemMessageA(dialog, 100, STM_GETICON, 0, 0));
-      GetWindowRect(dialog, &rect);
-      focus = GetDlgCtrlID(GetFocus());
-      topmost = GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST;
       c.answer(dialog);
     });
     EXPECT_EQ(c.call(owner_), c.result);
     EXPECT_EQ(shown.title, c.title);
     EXPECT_EQ(shown.ControlText(101), c.text);
-    EXPECT_EQ(icon, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.icon)));
+    EXPECT_EQ(shown.owner, owner_);
     std::string buttons;
-    int defaultId = 0;
     for (const ControlInfo& control : shown.controls) {
       if (control.className != "Button") continue;
-      if ((control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) defaultId = control.id;
-      buttons += (buttons.empty() ? "" : " ") + std::to_string(control.id) + ":" + control.text;
+      const bool isDefault = (control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+      buttons += (isDefault ? " *" : " ") + std::to_string(control.id) + ":" + control.text;
     }
     EXPECT_EQ(buttons, c.buttons);
-    EXPECT_EQ(defaultId, c.defaultId);
-    EXPECT_EQ(focus, c.defaultId);
-    EXPECT_EQ(shown.owner, owner_);
-    EXPECT_TRUE(topmost);
-    EXPECT_EQ(rect.left, (1101 - (rect.right - rect.left)) / 2);
-    EXPECT_EQ(rect.top, (901 - (rect.bottom - rect.top)) / 2);
-    EXPECT_TRUE(IsWindowEnabled(owner_));
   }
-}
-
-TEST_F(MessageDialogs, BeepsSplashAndNoMemory) {
-  HWND splash = CreateWindowA("Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 5, 5, 0, 0, 0, 0);
-  SplashWindow = splash;
-  bool splashGone = false;
-  size_t beepsShown = 0;
-  DialogAnswerer answerer;
-  answerer.Run([&](HWND dialog, DialogAnswerer&) {
-    splashGone = !IsWindow(splash);
-    beepsShown = beeps.size();
-    DialogAnswerer::Click(dialog, IDOK);
-  });
-  ShowMessageText(owner_, "T", "with sound");
-  EXPECT_TRUE(splashGone);
-  EXPECT_EQ(beepsShown, 1u);  // the beep comes before the dialog
-  EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONASTERISK});
-
-  BeepFlag = 0;
-  beeps.clear();
-  answerer.PressButton(IDOK).PressButton(IDNO);
-  ShowErrorText("quiet");
-  AskSaveChanges(owner_, "quiet");
-  EXPECT_TRUE(beeps.empty());
-  EXPECT_EQ(BeepAndFail(), 0);  // beeps even when sounds are off
-  EXPECT_EQ(beeps, std::vector<UINT>{MB_ICONASTERISK});
-
   // A save question without memory for its template shows the system's box and counts as
   // Cancel: the document and its edits stay.
   FailNextGlobalAllocations(1);
+  DialogAnswerer answerer;
   answerer.PressButton(IDOK);
   EXPECT_EQ(AskSaveChanges(owner_, "lost"), IDCANCEL);
   EXPECT_TRUE(answerer.Last().HasText("Cannot allocate memory for dialog box template"));
   EXPECT_FALSE(answerer.Last().HasText("lost"));
+
+  // The status line: part 0 shows looked-up texts with the user's own texts as typed, cut to its
+  // buffer.
+  StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, owner_,
+                              nullptr, nullptr, nullptr);
+  char text[512] = "";
+  const auto part0 = [&] {
+    SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return std::string(text);
+  };
+  SetStatus(60087, "ab", "xab", 2, "s");
+  EXPECT_EQ(part0(), "Replaced 'ab' with 'xab' 2 times");
+  SetStatus(60088, "%s%d%n");  // a search text is shown as typed
+  EXPECT_EQ(part0(), "Cannot find '%s%d%n'");
+  const std::string longName(400, 'n');
+  SetStatus(60073, longName.c_str());
+  EXPECT_EQ(part0(), ("Reading " + longName).substr(0, 255));
+  // Ids beside the message table are looked up in the resources, where there are none.
+  for (UINT id : {59999u, 60108u}) {
+    answerer.PressButton(IDOK);
+    SetStatus(id);
+    const std::string said = answerer.Last().title + ":" + answerer.Last().ControlText(101);
+    EXPECT_EQ(said.substr(0, said.rfind("Code ")),
+              "Error:GetString(LoadString)\r\rCannot load string resource (ID:" +
+                  std::to_string(id) + ")\r\r");
+    EXPECT_EQ(part0(), ("Reading " + longName).substr(0, 255));
+  }
+  ShowWindow(StatusBar, SW_HIDE);
+  SetStatus(59999);  // hidden: nothing is looked up, so no dialog
 }
 
-// The message dialogs above show that the templates work; here, what they do not show.
-TEST(DialogTemplate, WidensBytesAndFailsWithoutWritingPastTheEnd) {
-  std::vector<unsigned char> block(64, 0xCC);
-  DialogTemplateBuilder builder(block.data(), block.size());
-  ASSERT_TRUE(builder.BeginDialog({WS_POPUP, 0, 1, 2, 3, 4, "\xE9", 8, "ignored"}));
-  ASSERT_TRUE(builder.AddItem({WS_CHILD, 0, 0, 0, 1, 1, 8, kButtonClassAtom, nullptr}));
-  EXPECT_EQ(builder.End(), 54u);  // no DS_SETFONT: no font; a null text is an empty one
-  EXPECT_EQ(block[8], 1);         // the item count
-  EXPECT_EQ(block[22] | block[23] << 8, 0xE9);  // widened without sign extension
-
+// A template too big for its block fails without writing past the block's end.
+TEST(DialogTemplate, FailsWithoutWritingPastTheEnd) {
   std::vector<unsigned char> full(kMessageTemplateSize, 0);
   const size_t needed = WriteMessageTemplate(MessageKind::SaveChanges, full.data(), full.size());
   ASSERT_GT(needed, 0u);
@@ -174,41 +143,6 @@ TEST(DialogTemplate, WidensBytesAndFailsWithoutWritingPastTheEnd) {
     for (size_t i = capacity; i < small.size(); ++i) ASSERT_EQ(small[i], 0xAB) << i;
   }
   EXPECT_EQ(WriteMessageTemplate(MessageKind::SaveChanges, full.data(), needed), needed);
-}
-
-TEST_F(MessageDialogs, StatusPartZeroWithoutBordersCutAndQuietWhenHidden) {
-  FrameWindow = owner_;
-  StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, owner_,
-                              nullptr, nullptr, nullptr);
-  char text[512] = "";
-  UINT type = 0;
-  const auto part0 = [&] {
-    type = HIWORD(SendMessageA(StatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text)));
-    return std::string(text);
-  };
-  SetStatus(60087, "ab", "xab", 2, "s");
-  EXPECT_EQ(part0(), "Replaced 'ab' with 'xab' 2 times");
-  EXPECT_EQ(type & SBT_NOBORDERS, static_cast<UINT>(SBT_NOBORDERS));
-  SetStatus(60088, "%s%d%n");  // a search text is shown as typed
-  EXPECT_EQ(part0(), "Cannot find '%s%d%n'");
-  const std::string name(400, 'n');
-  SetStatus(60073, name.c_str());
-  EXPECT_EQ(part0(), ("Reading " + name).substr(0, 255));
-  // Ids beside the message table are looked up in the resources, where there are none.
-  for (UINT id : {59999u, 60108u}) {
-    DialogAnswerer answerer;
-    answerer.PressButton(IDOK);
-    SetStatus(id);
-    EXPECT_EQ(answerer.Last().title, "Error");
-    EXPECT_EQ(answerer.Last().ControlText(101).rfind(
-                  "GetString(LoadString)\r\rCannot load string resource (ID:" + std::to_string(id) +
-                      ")\r\rCode ",
-                  0),
-              0u);
-    EXPECT_EQ(part0(), ("Reading " + name).substr(0, 255));
-  }
-  ShowWindow(StatusBar, SW_HIDE);
-  SetStatus(59999);  // hidden: nothing is looked up, so no dialog
 }
 
 }  // namespace

@@ -31,13 +31,9 @@ std::string ClassName(HWND window) {
 }
 
 BOOL CALLBACK AddControl(HWND control, LPARAM param) {
-  auto* record = reinterpret_cast<DialogRecord*>(param);
-  ControlInfo info{GetDlgCtrlID(control), ClassName(control), WindowText(control),
-                   static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE))};
-  const bool showsText = lstrcmpiA(info.className.c_str(), "Static") == 0 ||
-                         lstrcmpiA(info.className.c_str(), "Button") == 0;
-  if (showsText && !info.text.empty()) record->texts.push_back(info.text);
-  record->controls.push_back(std::move(info));
+  reinterpret_cast<DialogRecord*>(param)->controls.push_back(
+      ControlInfo{GetDlgCtrlID(control), ClassName(control), WindowText(control),
+                  static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE))});
   return TRUE;
 }
 
@@ -58,12 +54,15 @@ std::string DialogRecord::ControlText(int id) const {
 }
 
 bool DialogRecord::HasText(const std::string& text) const {
-  return std::find(texts.begin(), texts.end(), text) != texts.end();
+  return std::any_of(controls.begin(), controls.end(),
+                     [&](const ControlInfo& control) { return control.text == text; });
 }
 
 std::string DialogRecord::Describe() const {
-  std::string description = "\"" + title + "\"";
-  for (size_t i = 0; i < texts.size(); ++i) description += (i ? " | " : ": ") + texts[i];
+  std::string description = "\"" + title + "\":";
+  for (const ControlInfo& control : controls) {
+    if (!control.text.empty()) description += " | " + control.text;
+  }
   return description;
 }
 

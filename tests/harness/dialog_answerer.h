@@ -27,13 +27,12 @@ struct ControlInfo {
 struct DialogRecord {
   HWND owner = nullptr;
   std::string title;
-  std::vector<std::string> texts;     // non-empty static and button texts, in template order
   std::vector<ControlInfo> controls;  // every descendant control, in z-order, depth first
   bool expected = true;               // false: nothing was queued for this dialog
 
-  std::string ControlText(int id) const;  // "" when there is no such control
-  bool HasText(const std::string& text) const;
-  std::string Describe() const;  // "Title": text | text | ...
+  std::string ControlText(int id) const;        // "" when there is no such control
+  bool HasText(const std::string& text) const;  // any control shows exactly this text
+  std::string Describe() const;                 // "Title": text | text | ...
 };
 
 class DialogAnswerer {

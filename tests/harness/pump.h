@@ -6,8 +6,7 @@
 
 // Dispatches every message already queued for this thread and returns once the queue is empty.
 // WM_QUIT is taken off and remembered (QuitReceived), not re-posted: a waiting quit message
-// would end the next modal loop the test opens. A queue that never empties (the same message
-// to the same window a thousand times in a row) fails the test instead of hanging it.
+// would end the next modal loop the test opens.
 void PumpMessages();
 
 // Pumps until condition() is true or timeoutMs has passed; returns the last value of condition().

@@ -24,19 +24,13 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
   return EXCEPTION_EXECUTE_HANDLER;
 }
 
-// Removes --norvel-exe=PATH (given by ctest to the process tests) before GoogleTest sees it.
-void TakeNorvelExeArgument(int& argc, char** argv) {
+// --norvel-exe=PATH, given by ctest to the process tests; GoogleTest leaves flags not its own.
+void TakeNorvelExeArgument(int argc, char** argv) {
   static const char kPrefix[] = "--norvel-exe=";
-  int kept = 1;
   for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], kPrefix, sizeof kPrefix - 1) == 0) {
+    if (std::strncmp(argv[i], kPrefix, sizeof kPrefix - 1) == 0)
       SetNorvelExePath(argv[i] + sizeof kPrefix - 1);
-    } else {
-      argv[kept++] = argv[i];
-    }
   }
-  argc = kept;
-  argv[argc] = nullptr;
 }
 
 // During every test a dialog that no answerer of the test expects fails it and is cancelled.
@@ -57,8 +51,6 @@ int main(int argc, char** argv) {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
   SetUnhandledExceptionFilter(ReportCrash);
 
-  TakeNorvelExeArgument(argc, argv);
-
   // As the program itself starts: every common control class, and OLE for the shell and the
   // common dialogs.
   INITCOMMONCONTROLSEX controls = {sizeof controls, 0xFFFF};  // every class
@@ -66,8 +58,7 @@ int main(int argc, char** argv) {
   OleInitialize(nullptr);
 
   testing::InitGoogleTest(&argc, argv);
+  TakeNorvelExeArgument(argc, argv);
   testing::UnitTest::GetInstance()->listeners().Append(new DialogGuard);
-  const int result = RUN_ALL_TESTS();
-  std::fflush(stdout);
-  return result;
+  return RUN_ALL_TESTS();
 }

@@ -171,7 +171,6 @@ TEST_F(SafetyTest, ViewingModeSwitchesBothWaysButNotForAReadOnlyFile) {
   for (const char* mode : {"viewing 1 read-only", "viewing 0", "viewing 1 read-only"}) {
     Command(IDM_READONLY);
     EXPECT_EQ(StateOf(document), path + " | modified 0 saved 1 " + mode + " format 0 | disk\r\n");
-    EXPECT_EQ(StatusText(0), path + (mode[8] == '1' ? " set for viewing" : " set for editing"));
   }
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
   answerer_.PressButton(IDOK);
@@ -188,11 +187,9 @@ TEST_F(SafetyTest, DiscardReloadsOnlyAfterYes) {
   Type(document, "edit ");
   answerer_.PressKey(VK_RETURN).PressButton(IDYES);  // No is the default
   Command(IDM_DISCARD);
-  EXPECT_EQ(answerer_.Last().title, "Discard Changes");
   EXPECT_EQ(Text(document), "edit one\r\ntwo\r\n");
   Command(IDM_DISCARD);
   EXPECT_EQ(StateOf(document), path + " | modified 0 saved 1 viewing 0 format 2 | one\r\ntwo\r\n");
-  EXPECT_EQ(StatusText(0), path + " changes discarded");
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ TEST_F(FileProperties, TheTypeComesFromTheRegistrationsAndTheWindowShowsTheFile)
   const char* cases[][3] = {// extension, DefaultIcon ("%s": the program; null: no key), type
                             {".nrvtest", nullptr, "Document"},
                             {".nrvtest", "%s", "Document"},  // no comma
+                            {".nrvtest", "%s,0x", "Document"},
                             {"nrvtest", "%s,0", "Norvel Test File"},
                             {".nrvtest", "%s,-9999", "Document"},
                             {".nrvnone", "%s,0", "Document"},

@@ -128,6 +128,7 @@ TEST(PromptText, SelectedPaths) {
       {std::string("C:\\dir\0a.txt\0b.txt\0\0", 20), {"C:\\dir\\a.txt", "C:\\dir\\b.txt"}},
       {std::string("D:\\\0a.txt\0\0", 11), {"D:\\a.txt"}},
       {"C:\\abcde", {}},
+      {std::string("C:\\dir\0a.txt\0b.tx", 17), {"C:\\dir\\a.txt"}},
       {longFolder + '\0' + longName + std::string(2, '\0'),
        {(longFolder + "\\" + longName).substr(0, 255)}},
   };

@@ -1,13 +1,10 @@
-// Indirect file lists, the SysEdit files and the recent-file entries.
+// Indirect file lists and the recent-file entries.
 #include <windows.h>
-#include <dlgs.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "docset/document_lists.h"
 #include "document_fixture.h"
-#include "harness/stored_values.h"
 #include "resources/resource.h"
 #include "settings/recent_files.h"
 
@@ -26,7 +23,7 @@ std::string Titles(bool close = false) {
   return joined;
 }
 
-TEST_F(DocumentLists, ListsAndSysEditOpenExactlyTheExistingFilesTheyName) {
+TEST_F(DocumentLists, ListsOpenExactlyTheExistingFilesTheyName) {
   const std::string a = folder_.Write("a.txt", "a"), b = folder_.Write("b.txt", "b"),
                     self = folder_.File("self.lst"), dir = folder_.path();
   for (const char* skipped : {"#x", ";x", " x"}) folder_.Write(skipped, "");  // never opened
@@ -55,16 +52,6 @@ TEST_F(DocumentLists, ListsAndSysEditOpenExactlyTheExistingFilesTheyName) {
     EXPECT_EQ(beeps_.size(), c.beeps);  // a second "a.txt" is only brought forward
     EXPECT_FALSE(AppOptions.ListRequested || BulkOperation);
   }
-
-  // SysEdit: the existing entries open for editing; FileSpec and the recent list stay.
-  std::memset(AppOptions.RecentFiles, 0, sizeof AppOptions.RecentFiles);
-  const std::string kept = AppOptions.FileSpec, entries[] = {a, dir + "\\gone.ini", dir, "", b};
-  for (int i = 0; i < 5; ++i) lstrcpyA(AppOptions.SysEditFiles[i + 4], entries[i].c_str());
-  AppOptions.SysEditRequested = 1;
-  LoadSysEditFiles(frame_, AppOptions);
-  ForEachDocWindow([](HWND d) { EXPECT_EQ(GetDocWord(d, kViewingWord), 0); });
-  EXPECT_EQ(Titles() + AppOptions.FileSpec + AppOptions.RecentFiles[0], a + "|" + b + kept);
-  EXPECT_FALSE(AppOptions.SysEditRequested || BulkOperation);
 }
 
 TEST_F(DocumentLists, ABuiltListReopensItsDocumentsAndTheFailuresSayWhy) {
@@ -72,17 +59,13 @@ TEST_F(DocumentLists, ABuiltListReopensItsDocumentsAndTheFailuresSayWhy) {
   for (const char* name : {"one.txt", "two.txt", "three.txt"})
     paths = Title(Open(folder_.Write(name, name))) + "\r\n" + paths;
   const std::string list = folder_.File("all.lst"), opened = Titles();
-  answerer_.EnterFileName(list);
+  answerer_.EnterFileName(folder_.File("all"));  // the list extension is added
   Command(IDM_BUILDLIST);
-  EXPECT_EQ(answerer_.Last().title + answerer_.Last().ControlText(cmb13),
-            "Save Indirect File List AsList1");
   EXPECT_EQ(TempFolder::Read(list), paths);
   EXPECT_EQ(StateOf(ActiveDocWindow), list + " | modified 0 saved 1 viewing 0 format 0 | " + paths);
-  EXPECT_STREQ(AppOptions.RecentFiles[0], list.c_str());
   Titles(true);
   answerer_.EnterFileName(list);
   Command(IDM_OPENLIST);
-  EXPECT_EQ(answerer_.Last().title, "Open an Indirect File List");
   EXPECT_EQ(Titles(), opened);
   New();  // a document with no file cancels the build
   answerer_.PressButton(IDOK);
@@ -92,22 +75,17 @@ TEST_F(DocumentLists, ABuiltListReopensItsDocumentsAndTheFailuresSayWhy) {
             "canceled.\rSave or close this window and try again.");
   EXPECT_EQ(Titles(), opened + "|New2");
   Close(ActiveDocWindow);
-  const std::string gone = folder_.File("gone.lst");
-  const std::pair<std::string, std::string> failures[] = {
-      {gone, "File: " + gone + "\r\rFile not found."},
-      {folder_.path(),
-       "File: " + folder_.path() + "\r\rCannot open this indirect load file\rError Code: 5"}};
-  for (const auto& [name, said] : failures) {
-    lstrcpyA(AppOptions.FileSpec, name.c_str());
-    AppOptions.ListRequested = 1;
-    answerer_.PressButton(IDOK);
-    EXPECT_FALSE(OpenIndirectList(frame_, AppOptions));
-    EXPECT_EQ(answerer_.Last().title + Said(), "Norvel" + said);
-    EXPECT_FALSE(AppOptions.ListRequested || BulkOperation);
-  }
+  lstrcpyA(AppOptions.FileSpec, folder_.path().c_str());  // a folder: no list to read
+  AppOptions.ListRequested = 1;
+  answerer_.PressButton(IDOK);
+  EXPECT_FALSE(OpenIndirectList(frame_, AppOptions));
+  EXPECT_EQ(
+      answerer_.Last().title + Said(),
+      "NorvelFile: " + folder_.path() + "\r\rCannot open this indirect load file\rError Code: 5");
+  EXPECT_FALSE(AppOptions.ListRequested || BulkOperation);
 }
 
-TEST_F(DocumentLists, AVanishedRecentFileIsReportedAndTheMenuAndRegistryCloseUp) {
+TEST_F(DocumentLists, AVanishedRecentFileIsReportedAndTheMenuClosesUp) {
   for (int i = 9; i >= 1; --i)
     AddRecentFile(folder_.Write(std::to_string(i), "").c_str(), AppOptions);
   DeleteFileA(folder_.File("3").c_str());
@@ -122,15 +100,12 @@ TEST_F(DocumentLists, AVanishedRecentFileIsReportedAndTheMenuAndRegistryCloseUp)
   }
   Command(IDM_RECENT_FIRST + 2);  // now "5": opened, and at the top
   EXPECT_EQ(Titles(), folder_.File("5"));
-  SaveOptions(AppOptions, OptionRecords);
-  auto stored = ReadRegistryTree(HKEY_CURRENT_USER, kProductKey)["Files\\Open"];
   const char* names[] = {"5", "1", "2", "6", "7", "8", "9", "", ""};
   for (int i = 0; i < 9; ++i) {
     const std::string path = *names[i] ? folder_.File(names[i]) : "";
     char text[300] = "";
     GetMenuStringA(GetMenu(frame_), IDM_RECENT_FIRST + i, text, sizeof text, MF_BYCOMMAND);
     EXPECT_EQ(text, "&" + std::to_string(i + 1) + "  " + (*names[i] ? path : "Unused"));
-    EXPECT_EQ(stored[i].name + "=" + stored[i].data, "Open" + std::to_string(i + 1) + "=" + path);
   }
 }
 

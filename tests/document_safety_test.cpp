@@ -1,10 +1,11 @@
 // The document keeps its text and its file on every failing path: a control that cannot be
-// made, a path that does not fit, a relative name, an insertion past the limit, a hand-over
-// from another program. (A question that cannot be shown: save_prompts_test.)
+// made, a path that does not fit, a relative name, a hand-over from another program; the save
+// question when a changed document closes, and the viewing and discard commands.
 #include <shlobj.h>
 
 #include "document_fixture.h"
 #include "resources/resource.h"
+#include "ui/global_block.h"
 
 namespace {
 
@@ -66,13 +67,12 @@ TEST_F(SafetyTest, APathThatDoesNotFitIsRefusedAndAnOpenNameComesForward) {
     std::string active;    // the active document's title, or the message shown
   } steps[] = {
       {[&] { drop(tooLong); }, 0, 1, TooLongMessage(tooLong)},
-      {[&] { named("\"" + tooLong + "\""); }, 0, 2, TooLongMessage(tooLong)},
-      {[&] { CreateDocWindow(frame_, tooLong.c_str(), 0, AppOptions); }, 0, 3,
+      {[&] { CreateDocWindow(frame_, tooLong.c_str(), 0, AppOptions); }, 0, 2,
        TooLongMessage(tooLong)},
-      {[&] { named("\"" + a + "\""); }, 1, 3, a},
-      {[&] { named(b); }, 2, 3, b},
-      {[&] { named("\"" + upper + "\""); }, 2, 4, a},
-      {[&] { drop(b); }, 2, 5, b},
+      {[&] { named("\"" + a + "\""); }, 1, 2, a},
+      {[&] { named(b); }, 2, 2, b},
+      {[&] { named("\"" + upper + "\""); }, 2, 3, a},
+      {[&] { drop(b); }, 2, 4, b},
   };
   for (const auto& step : steps) {
     if (step.documents == 0) answerer_.PressButton(IDOK);
@@ -101,18 +101,6 @@ TEST_F(SafetyTest, ARelativeNameKeepsItsFolderWhenAPromptMovesTheCurrentOne) {
   EXPECT_EQ(TempFolder::Read(other.File("notes.txt")), "<missing>");
 }
 
-TEST_F(SafetyTest, AnInsertionThatWouldPassTheLimitIsRefusedBeforeTheText) {
-  // 5,300,000 line ends pass the size rule but double when they become CR LF.
-  const std::string path = folder_.Write("ends.txt", std::string(5300000, '\n'));
-  HWND document = New();
-  Type(document, "keep");
-  answerer_.EnterFileName(path).PressButton(IDOK);
-  Command(IDM_INSERTFILE);
-  EXPECT_EQ(Said(),
-            "File: " + path + "\r\rThis disk file is too large to load\r\rSize: 5300000 Bytes");
-  EXPECT_EQ(Text(document), "keep");
-}
-
 TEST_F(SafetyTest, HandOversWaitInTheFramesQueueAndNoMessageCarriesAPointer) {
   // Another program posting the frame's message with a bogus pointer does no harm.
   PostMessageA(frame_, OpenFileMessage, 0, 0x12345678);
@@ -138,6 +126,70 @@ TEST_F(SafetyTest, HandOversWaitInTheFramesQueueAndNoMessageCarriesAPointer) {
   PumpMessages();
   EXPECT_EQ(Said(), TooLongMessage(huge.substr(0, 4096)));
   EXPECT_EQ(DocumentCount(), 1);
+}
+
+// Cancel, or a question that cannot be shown, keeps the document; No drops the edits, Yes
+// saves them; with AutoSave a file is saved without a question, an untitled one is still asked.
+TEST_F(SafetyTest, ClosingAChangedDocumentAsksAndObeysTheAnswer) {
+  const std::string path = folder_.Write("notes.txt", "old\n");
+  constexpr int kUnshown = -1;  // no memory for the question: the system's box
+  const struct {
+    int autoSave, answer;  // 0: no question
+    const char* file;      // afterwards
+  } cases[] = {{0, IDCANCEL, "old\n"},
+               {0, kUnshown, "old\n"},
+               {0, IDNO, "old\n"},
+               {0, IDYES, "new old\n"},
+               {1, 0, "new new old\n"}};
+  HWND document = nullptr;
+  for (const auto& c : cases) {
+    AppOptions.AutoSave = c.autoSave;
+    if (!IsWindow(document)) Type(document = Open(path), "new ");
+    if (c.answer) answerer_.PressButton(c.answer == kUnshown ? IDOK : c.answer);
+    if (c.answer == kUnshown) FailNextGlobalAllocations(1);
+    Command(IDM_CLOSE);
+    FailNextGlobalAllocations(0);
+    const bool kept = c.answer == IDCANCEL || c.answer == kUnshown;
+    EXPECT_EQ(IsWindow(document) ? Title(document) : "closed", kept ? path + "*" : "closed");
+    EXPECT_EQ(TempFolder::Read(path), c.file);
+    if (c.answer == IDCANCEL) {
+      EXPECT_EQ(answerer_.Last().title + "|" + Said(),
+                "File Modified|File: " + path +
+                    "\r\rThis document has been edited.\rDo you want to save the changes?");
+    }
+  }
+  HWND untitled = New();
+  Type(untitled, "x");
+  answerer_.PressButton(IDCANCEL);
+  Command(IDM_CLOSE);
+  EXPECT_TRUE(IsWindow(untitled));
+}
+
+TEST_F(SafetyTest, ViewingModeSwitchesBothWaysButNotForAReadOnlyFile) {
+  const std::string path = folder_.Write("view.txt", "disk\r\n");
+  HWND document = Open(path);
+  for (const char* mode : {"viewing 1 read-only", "viewing 0", "viewing 1 read-only"}) {
+    Command(IDM_READONLY);
+    EXPECT_EQ(StateOf(document), path + " | modified 0 saved 1 " + mode + " format 0 | disk\r\n");
+  }
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  answerer_.PressButton(IDOK);
+  Command(IDM_READONLY);
+  EXPECT_EQ(Said(), "File: " + path +
+                        "\r\rThis disk file is write-protected on the drive\rNo editing is "
+                        "allowed for this document.");
+  EXPECT_EQ(GetDocWord(document, kViewingWord), 1);
+}
+
+TEST_F(SafetyTest, DiscardReloadsOnlyAfterYes) {
+  const std::string path = folder_.Write("unix.txt", "one\ntwo\n");
+  HWND document = Open(path);
+  Type(document, "edit ");
+  answerer_.PressKey(VK_RETURN).PressButton(IDYES);  // No is the default
+  Command(IDM_DISCARD);
+  EXPECT_EQ(Text(document), "edit one\r\ntwo\r\n");
+  Command(IDM_DISCARD);
+  EXPECT_EQ(StateOf(document), path + " | modified 0 saved 1 viewing 0 format 2 | one\r\ntwo\r\n");
 }
 
 }  // namespace

@@ -4,18 +4,13 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "harness/harness.h"
 
 // What an open prompt shows.
 struct PromptView {
-  std::string title, currentType, folder, name;
-  std::vector<std::string> types;
-  bool readOnlyShown = false;
-  RECT rect = {};
+  std::string title, currentType, name;
 };
 
 inline PromptView Look(HWND dialog) {
@@ -24,38 +19,20 @@ inline PromptView Look(HWND dialog) {
   GetWindowTextA(dialog, text, sizeof text);
   view.title = text;
   HWND types = DialogAnswerer::FindControl(dialog, cmb1);
-  const int count = types ? static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0)) : 0;
-  for (int i = 0; i < count; ++i) {
-    SendMessageA(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    view.types.emplace_back(text);
-  }
-  const int current = count ? static_cast<int>(SendMessageA(types, CB_GETCURSEL, 0, 0)) : -1;
-  if (current >= 0 && current < count) view.currentType = view.types[current];
-  HWND readOnly = DialogAnswerer::FindControl(dialog, chx1);
-  view.readOnlyShown = readOnly && IsWindowVisible(readOnly);
-  SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof text, reinterpret_cast<LPARAM>(text));
-  view.folder = text;
+  const LRESULT current = types ? SendMessageA(types, CB_GETCURSEL, 0, 0) : CB_ERR;
+  text[0] = '\0';
+  if (current != CB_ERR) SendMessageA(types, CB_GETLBTEXT, current, reinterpret_cast<LPARAM>(text));
+  view.currentType = text;
   text[0] = '\0';
   GetWindowTextA(DialogAnswerer::FindControl(dialog, cmb13), text, sizeof text);
   view.name = text;
-  GetWindowRect(dialog, &view.rect);
   return view;
 }
 
-// Looks at the prompt, then cancels it.
-inline DialogAnswerer::Action LookAndCancel(PromptView& view) {
-  return [&view](HWND dialog, DialogAnswerer&) {
+// Looks, optionally picks a type (by index), enters a name and confirms.
+inline DialogAnswerer::Action LookAndEnter(PromptView& view, std::string name, int typeIndex = -1) {
+  return [&view, name, typeIndex](HWND dialog, DialogAnswerer&) {
     view = Look(dialog);
-    DialogAnswerer::Dismiss(dialog);
-  };
-}
-
-// Looks, optionally picks a type (by index) and does `before`, enters a name and confirms.
-inline DialogAnswerer::Action LookAndEnter(PromptView& view, std::string name, int typeIndex = -1,
-                                           std::function<void(HWND)> before = nullptr) {
-  return [&view, name, typeIndex, before](HWND dialog, DialogAnswerer&) {
-    view = Look(dialog);
-    if (before) before(dialog);
     if (HWND types = DialogAnswerer::FindControl(dialog, cmb1); types && typeIndex >= 0) {
       SendMessageA(types, CB_SETCURSEL, typeIndex, 0);
       SendMessageA(GetParent(types), WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK),

@@ -1,6 +1,7 @@
 // A private folder of files for one test, removed with everything in it afterwards.
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 #include <fstream>
 #include <iterator>
@@ -16,7 +17,16 @@ class TempFolder {
             ("norvel-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
     CreateDirectoryA(path_.c_str(), nullptr);
   }
-  ~TempFolder() { RemoveTree(path_); }
+  // Removes the folder with everything in it, read-only files too; the shell's list of names
+  // ends with a second NUL, which c_str() gives after the one appended here.
+  ~TempFolder() {
+    const std::string names = path_ + '\0';
+    SHFILEOPSTRUCTA remove = {};
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = names.c_str();
+    remove.fFlags = FOF_NO_UI;
+    SHFileOperationA(&remove);
+  }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
@@ -37,19 +47,5 @@ class TempFolder {
   }
 
  private:
-  static void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-      const std::string name = found.cFileName, child = folder + "\\" + name;
-      if (name == "." || name == "..") continue;
-      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
-      DeleteFileA(child.c_str());
-    }
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    RemoveDirectoryA(folder.c_str());
-  }
-
   std::string path_;
 };

@@ -29,7 +29,6 @@ TEST_F(ToolLaunchTest, HandsOverTheDocumentAfterTheRequestedSave) {
   } kCases[] = {
       {"-x", 0, 0, 0, Doc::Named, nullptr, " -x ", false, nullptr},
       {"/p", 1, 1, 1, Doc::None, nullptr, " /p ", false, nullptr},
-      {"", 1, 0, 0, Doc::Named, nullptr, "  \"@\"", false, nullptr},
       {"-e", 1, 1, 1, Doc::Named, nullptr, " -e \"@\"", true, nullptr},
       {"", 1, 1, 0, Doc::Unnamed, "saved.txt", "  New1", true, nullptr},
       {"", 1, 1, 0, Doc::Unnamed, "", nullptr, false, nullptr},

@@ -165,7 +165,9 @@ TEST_F(SettingsStoreTest, AFirstRunFillsInTheMachineWideEntries) {
 // SettingsProcess.APortableCopyKeepsItsSettingsInItsIniFileOnly.)
 TEST_F(SettingsStoreTest, APortableCopyIsChosenByItsIniFile) {
   const std::pair<const char*, bool> choices[] = {
-      {nullptr, false}, {"[Portable]\r\nEnabled=0\r\n", false}, {"[Portable]\rEnabled=1", true}};
+      {nullptr, false},                        // no INI file
+      {"[Portable]\r\nEnabled=0\r\n", false},  // switched off
+      {"[Portable]\rEnabled=1", true}};        // lines ended by CR alone
   for (const auto& [ini, portable] : choices) {
     ClearStore();
     if (ini) WriteIni(ini);

@@ -61,9 +61,11 @@ TEST(TimeText, ClocksSeparatorsAndSuffixes) {
     int hour;
     std::string expected;
   } cases[] = {
-      {0, 0, ":", "AM", "PM", 21, "9:05 PM"},         {1, 1, ":", "AM", "", 9, "09:05"},
-      {0, 0, ":", "AM", "PM", 0, "12:05 AM"},         {0, 0, "", "", "", 21, "905"},
-      {0, 0, ".", "", "%p 100%", 21, "9.05 PM 100%"},
+      {0, 0, ":", "AM", "PM", 21, "9:05 PM"},            // 12 hours, no leading zero
+      {1, 1, ":", "AM", "", 9, "09:05"},                 // 24 hours, a leading zero
+      {0, 0, ":", "AM", "PM", 0, "12:05 AM"},            // midnight
+      {0, 0, "", "", "", 21, "905"},                     // no separator, no suffix
+      {0, 0, "%Q", "", "%p 100%", 21, "9%Q05 PM 100%"},  // only a runtime conversion is one
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected);

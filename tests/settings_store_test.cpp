@@ -1,6 +1,6 @@
 // The settings store: every value comes back from a save and a load in both back ends, bad
-// values read their defaults, a first run fills in the machine-wide entries, and portable use
-// stays in its INI file.
+// values read their defaults, a first run fills in the machine-wide entries, and an INI file
+// beside the program chooses portable use.
 #include <windows.h>
 
 #include <fstream>
@@ -126,6 +126,7 @@ TEST_F(SettingsStoreTest, BadValuesReadTheirDefaultOrClamp) {
       {"text too long", [&] { Put("Options\\Search", "Find", REG_SZ, Text(longText)); }, find,
        "default"},
       {"text without NUL", [] { Put("Options\\Search", "Find", REG_SZ, "abc"); }, find, "abc"},
+      {"tabs 0", [] { Put("Options", "Tabs", REG_DWORD, Number(0)); }, loadedTabs, "4"},
       {"tabs 17", [] { Put("Options", "Tabs", REG_DWORD, Number(17)); }, loadedTabs, "4"},
       {"tabs -1", [] { Put("Options", "Tabs", REG_DWORD, Number(0xFFFFFFFF)); }, loadedTabs, "4"},
       {"INI lines ended by CR alone, none at the end",

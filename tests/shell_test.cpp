@@ -1,4 +1,4 @@
-// Shortcuts in the shell's places through the Explorer page, and the Version page's rows.
+// Shortcuts in the shell's places through the Explorer page, and the Version page's version row.
 #include <windows.h>
 #include <prsht.h>
 #include <shlobj.h>
@@ -10,48 +10,49 @@
 #include "options/shell_page_templates.h"
 #include "settings/com_ref.h"
 #include "settings/shell_links.h"
-#include "settings/version_rows.h"
 #include "temp_folder.h"
 
 namespace {
 
-// Points the three places into a test folder and puts the old values back. Wine writes "Shell
-// Folders" again from "User Shell Folders" whenever the shell resolves a place: both are set.
-class PlaceFolders {
- public:
+constexpr const char* kPlaceNames[] = {"Programs", "Desktop", "Startup"};
+constexpr const char* kFolderKeys[] = {
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders"};
+
+// Value i: place i % 3 in key i / 3, as that key keeps it (REG_SZ, REG_EXPAND_SZ); null deletes.
+void PutPlace(int i, const char* value) {
+  if (!value) {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kFolderKeys[i / 3], kPlaceNames[i % 3]);
+  } else {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kFolderKeys[i / 3], kPlaceNames[i % 3],
+                    i < 3 ? REG_SZ : REG_EXPAND_SZ, value, lstrlenA(value) + 1);
+  }
+}
+// Wine writes "Shell Folders" again from "User Shell Folders" whenever the shell resolves a
+// place: both are set.
+void PointPlace(int place, const char* value) {
+  PutPlace(place, value);
+  PutPlace(place + 3, value);
+}
+
+// Points the three places into a test folder and puts the old values back.
+struct PlaceFolders {
   explicit PlaceFolders(const TempFolder& root) {
     for (int i = 0; i < 6; ++i) {
       DWORD size = MAX_PATH;
-      had_[i] = !RegGetValueA(HKEY_CURRENT_USER, Key(i), kNames[i % 3], RRF_RT_ANY | RRF_NOEXPAND,
-                              &type_[i], old_[i], &size);
+      had[i] = !RegGetValueA(HKEY_CURRENT_USER, kFolderKeys[i / 3], kPlaceNames[i % 3],
+                             RRF_RT_ANY | RRF_NOEXPAND, nullptr, old[i], &size);
     }
     for (int p = 0; p < 3; ++p) {
-      CreateDirectoryA(root.File(kNames[p]).c_str(), nullptr);
-      Point(p, root.File(kNames[p]).c_str());
+      CreateDirectoryA(root.File(kPlaceNames[p]).c_str(), nullptr);
+      PointPlace(p, root.File(kPlaceNames[p]).c_str());
     }
   }
   ~PlaceFolders() {
-    for (int i = 0; i < 6; ++i) Put(i, had_[i] ? old_[i] : nullptr, type_[i]);
+    for (int i = 0; i < 6; ++i) PutPlace(i, had[i] ? old[i] : nullptr);
   }
-  static void Point(int place, const char* value) {
-    Put(place, value, REG_SZ), Put(place + 3, value, REG_EXPAND_SZ);
-  }
-
- private:
-  static constexpr const char* kNames[] = {"Programs", "Desktop", "Startup"};
-  static const char* Key(int i) {
-    return i < 3 ? "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"
-                 : "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-  }
-  static void Put(int i, const char* value, DWORD type) {
-    if (!value)
-      RegDeleteKeyValueA(HKEY_CURRENT_USER, Key(i), kNames[i % 3]);
-    else
-      RegSetKeyValueA(HKEY_CURRENT_USER, Key(i), kNames[i % 3], type, value, lstrlenA(value) + 1);
-  }
-  char old_[6][MAX_PATH] = {};
-  DWORD type_[6] = {};
-  bool had_[6] = {};
+  char old[6][MAX_PATH] = {};
+  bool had[6] = {};
 };
 
 // "target | description" of a shortcut file, read back through the shell's link object.
@@ -82,34 +83,28 @@ TEST_F(ShellLinksTest, SetupPageRequestsAreCarriedOutAndFailuresSaySo) {
                                folder.File("Startup\\Norvel.lnk")};
   const std::string program = std::string(ProgramPath) + " | Norvel", none = " | ";
   ASSERT_EQ(1, CreateShortcut(nullptr, kDesktopPlace));
-  std::string boxes, label, version;
+  std::string boxes, version;
   DialogAnswerer answerer;
   answerer.Run([&](HWND sheet, DialogAnswerer&) {
     HWND page = PropSheet_GetCurrentPageHwnd(sheet);
-    char text[256];
-    GetDlgItemTextA(page, kStartupLabel, text, sizeof text);
-    label = text;
     for (int box : {102, 103, 105, 106, 108, 109}) {
       boxes += std::to_string(IsWindowEnabled(GetDlgItem(page, box))) +
                std::to_string(IsDlgButtonChecked(page, box));
     }
     CheckDlgButton(page, kRemoveDesktopBox, BST_CHECKED);
     PropSheet_SetCurSel(sheet, nullptr, 8);
+    char text[256];
     GetDlgItemTextA(PropSheet_GetCurrentPageHwnd(sheet), kFirstVersionRow + 3, text, sizeof text);
     version = text;
     PropSheet_PressButton(sheet, PSBTN_OK);
   });
   ParseCommandLine("/setup", AppOptions);  // asks for the Start Menu item
-  EXPECT_EQ("To run Norvel automatically whenever MS Windows 95/NT is started check the box below.",
-            label);
-  EXPECT_EQ("001011001000", boxes);  // Desktop (there): create, remove; Start Menu; Startup
+  EXPECT_EQ("001011001000", boxes);        // Desktop (there): create, remove; Start Menu; Startup
   EXPECT_EQ("Version 3.7", version);
   EXPECT_EQ(program + none + none, ReadLink(links[0]) + ReadLink(links[1]) + ReadLink(links[2]));
-  EXPECT_EQ(0u, AppOptions.ShellRequests.CreateStartMenu + AppOptions.ShellRequests.RemoveDesktop);
   ShellRequestRecord requests{0, 1, 1, 0, 1, 0, nullptr};  // removal after the creations
   CarryOutShellRequests(nullptr, requests);
   EXPECT_EQ(none + program + program, ReadLink(links[0]) + ReadLink(links[1]) + ReadLink(links[2]));
-  EXPECT_EQ(0u, requests.CreateDesktop + requests.RemoveStartMenu);
   answerer.PressKey(VK_RETURN).PressKey(VK_RETURN);
   InjectLinkSaveFailure(E_ACCESSDENIED);
   InjectFileFailure(FileStep::Delete, ERROR_ACCESS_DENIED);
@@ -126,53 +121,10 @@ TEST_F(ShellLinksTest, SetupPageRequestsAreCarriedOutAndFailuresSaySo) {
   // A Shell Folders value missing, empty or too long leaves its place silently unavailable.
   const std::string tooLong(300, 'x');
   for (const char* value : {static_cast<const char*>(nullptr), "", tooLong.c_str()}) {
-    PlaceFolders::Point(kDesktopPlace, value);
-    EXPECT_FALSE(ShortcutExists(kDesktopPlace));
+    PointPlace(kDesktopPlace, value);
+    char path[kPathCapacity];
+    EXPECT_FALSE(ShortcutPath(kDesktopPlace, path));
     EXPECT_EQ(2, CreateShortcut(nullptr, kDesktopPlace) + RemoveShortcut(nullptr, kDesktopPlace));
   }
   EXPECT_EQ(program, ReadLink(links[1]));
-}
-
-// The Version page: the program's own rows, shown and moving the sheet to its place; nothing
-// from a file without version information, and the sheet left where it stands; the string
-// table's rows for a language the program has none for.
-TEST(ShellPages, VersionRows) {
-  char self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  VersionRows rows;
-  EXPECT_EQ(1, ReadVersionRows(self, 0x0407, rows));
-  std::string joined;
-  for (const auto& row : rows) joined += std::string(row) + "|";
-  EXPECT_EQ(
-      "Norvel for Windows 95/NT|Copyright \251 1996-2026 Veldmark|MDI Text Editor for Windows "
-      "95/NT|Version 3.7|Norvel is freeware: copy it and give it away freely.|",
-      joined);
-  TempFolder folder;
-  // clang-format off
-  const struct { std::string file; const char* rows; } kCases[] = {
-      {self, "Norvel for Windows|Copyright \251 1996-2026 Veldmark|MDI Text Editor for Windows|Version 3.7|Release 3.7.0 of December 2026. Norvel is freeware: you may copy it and give it away freely, unchanged and complete with its help file.|"},
-      {folder.Write("plain.exe", "MZ"), "|||||"}};
-  // clang-format on
-  for (const auto& c : kCases) {
-    const std::string program = ProgramPath;
-    lstrcpynA(ProgramPath, c.file.c_str(), sizeof ProgramPath);
-    AppOptions.Options.Left = 31, AppOptions.Options.Top = 41;
-    std::string shown;
-    RECT sheetRect = {};
-    DialogAnswerer answerer;
-    answerer.Run([&](HWND sheet, DialogAnswerer&) {
-      for (int i = 0; i < kVersionRowCount; ++i) {
-        char text[kPathCapacity];
-        GetDlgItemTextA(PropSheet_GetCurrentPageHwnd(sheet), kFirstVersionRow + i, text,
-                        sizeof text);
-        shown += std::string(text) + "|";
-      }
-      GetWindowRect(sheet, &sheetRect);
-      PropSheet_PressButton(sheet, PSBTN_CANCEL);
-    });
-    OpenOptionsSheet(nullptr, AppOptions, kVersionPage, nullptr);
-    lstrcpynA(ProgramPath, program.c_str(), sizeof ProgramPath);
-    EXPECT_EQ(c.rows, shown) << c.file;
-    EXPECT_EQ(*c.rows != '|', sheetRect.left == 31 && sheetRect.top == 41);
-  }
 }

@@ -1,4 +1,4 @@
-// The tray icon that stands for the minimized frame, and Always on Top.
+// The tray icon that stands for the minimized frame.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -28,14 +28,9 @@ TEST_F(TrayTest, TheIconBringsBackTheMinimizedFrameAndGoesAtShutdown) {
       PumpMessages();
       EXPECT_EQ(IsWindowVisible(frame_) != 0, taskTray == 0);
       SetWindowPos(frame_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      for (UINT ignored : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONDBLCLK}) {
-        SendMessageA(frame_, TrayMessage, kTrayIconId, ignored);
-        EXPECT_TRUE(IsIconic(frame_));
-      }
       SendMessageA(frame_, TrayMessage, kTrayIconId, button);
       PumpMessages();
-      EXPECT_TRUE(IsWindowVisible(frame_));
-      EXPECT_FALSE(IsIconic(frame_));
+      EXPECT_TRUE(IsWindowVisible(frame_) && !IsIconic(frame_));
       EXPECT_TRUE(IsTopmost(frame_));  // put back with the frame
     }
     ASSERT_TRUE(ShutdownApplication(frame_, AppOptions));
@@ -44,30 +39,6 @@ TEST_F(TrayTest, TheIconBringsBackTheMinimizedFrameAndGoesAtShutdown) {
     PumpMessages();
     ClearQuit();
   }
-}
-
-TEST_F(TrayTest, AlwaysOnTopIsCheckedAndRecordedForTheToolWindows) {
-  AppOptions.TopMost = AppOptions.Errors.Show = AppOptions.ASCII.Show = 0;
-  ASSERT_NE(StartFrame(), nullptr);
-  RECT before;
-  GetWindowRect(frame_, &before);
-  for (DWORD on : {1, 0}) {
-    Command(IDM_TOPMOST);
-    EXPECT_EQ(IsTopmost(frame_), on == 1);
-    EXPECT_EQ(AppOptions.TopMost, on);
-    EXPECT_EQ(AppOptions.Errors.Show, static_cast<int>(on));
-    EXPECT_EQ(AppOptions.ASCII.Show, static_cast<int>(on));
-    EXPECT_EQ(GetMenuState(GetMenu(frame_), IDM_TOPMOST, MF_BYCOMMAND) & MF_CHECKED,
-              on ? UINT{MF_CHECKED} : 0u);
-    RECT after;
-    GetWindowRect(frame_, &after);
-    EXPECT_TRUE(EqualRect(&before, &after));  // neither moved nor sized
-  }
-  // The focus puts a dropped topmost state back.
-  Command(IDM_TOPMOST);
-  SetWindowPos(frame_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SendMessageA(frame_, WM_SETFOCUS, 0, 0);
-  EXPECT_TRUE(IsTopmost(frame_));
 }
 
 }  // namespace

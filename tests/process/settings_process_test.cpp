@@ -1,5 +1,5 @@
-// Settings across runs of norvel.exe, read from outside the program: settings that come back
-// after a restart, and a portable copy.
+// Settings across runs of norvel.exe, read from outside the program: a portable copy's settings
+// come back after a restart.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -26,48 +26,31 @@ void RunNorvel(const std::string& exe, const std::string& tail, void (*act)(HWND
   EXPECT_EQ(norvel.WaitForExit(15000), 0u);
 }
 
-// The frame's place, the bars and the recent list come back at the next start.
-TEST(SettingsProcess, SettingsComeBackAfterARestart) {
+// A copy with "[Portable] Enabled=1" in the INI file beside it keeps its settings there: the
+// frame's place and the toolbar layout come back at the next start, and neither a product key
+// nor anything machine-wide is written.
+TEST(SettingsProcess, APortableCopyKeepsItsSettingsInItsIniFileOnly) {
+  const std::string appPath = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NORVEL.EXE";
   RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-  TempFolder folder;
-  const std::string path = folder.Write("remembered.txt", "");
-  RunNorvel(NorvelExePath(), "\"" + path + "\"", [](HWND frame) {
-    MoveWindow(frame, 100, 120, 700, 450, TRUE);
-    SendMessageA(frame, WM_COMMAND, 301 /* Status Bar */, 0);
-    SendMessageA(frame, WM_COMMAND, 302 /* Toolbar */, 0);
-  });
-  RunNorvel(NorvelExePath(), "", [](HWND frame) {
-    RECT rect;
-    GetWindowRect(frame, &rect);
-    EXPECT_EQ(std::vector<LONG>({rect.left, rect.top, rect.right, rect.bottom}),
-              std::vector<LONG>({100, 120, 800, 570}));
-    for (const char* bar : {"msctls_statusbar32", "ToolbarWindow32"}) {
-      EXPECT_FALSE(IsWindowVisible(FindWindowExA(frame, nullptr, bar, nullptr))) << bar;
-    }
-  });
-  char recent[MAX_PATH] = "";
-  DWORD size = sizeof recent;
-  RegGetValueA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Files\\Open").c_str(), "Open1",
-               RRF_RT_REG_SZ, nullptr, recent, &size);
-  EXPECT_EQ(lstrcmpiA(recent, path.c_str()), 0) << recent;
-}
-
-// A copy with "[Portable] Enabled=1" in the INI file beside it writes no product key; its
-// toolbar layout comes back from that file.
-TEST(SettingsProcess, APortableCopyLeavesNoProductKey) {
-  RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, appPath.c_str());
   TempFolder folder;
   const std::string copy = folder.path();
   ASSERT_TRUE(CopyFileA(NorvelExePath().c_str(), (copy + "\\norvel.exe").c_str(), FALSE));
   WritePrivateProfileStringA("Portable", "Enabled", "1", (copy + "\\norvel.ini").c_str());
   RunNorvel(copy + "\\norvel.exe", "", [](HWND frame) {
+    MoveWindow(frame, 100, 120, 700, 450, TRUE);
     SendMessageA(FindWindowExA(frame, nullptr, "ToolbarWindow32", nullptr), TB_DELETEBUTTON, 1, 0);
   });
   RunNorvel(copy + "\\norvel.exe", "", [](HWND frame) {
+    RECT rect;
+    GetWindowRect(frame, &rect);
+    EXPECT_EQ(std::vector<LONG>({rect.left, rect.top, rect.right, rect.bottom}),
+              std::vector<LONG>({100, 120, 800, 570}));
     HWND toolbar = FindWindowExA(frame, nullptr, "ToolbarWindow32", nullptr);
     EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 34);
   });
   EXPECT_TRUE(ReadRegistryTree(HKEY_CURRENT_USER, kKey).empty());
+  EXPECT_TRUE(ReadRegistryTree(HKEY_LOCAL_MACHINE, appPath).empty());
   EXPECT_EQ(ReadIniFile(copy + "\\norvel.ini").count("Options\\Search"), 1u);
 }
 

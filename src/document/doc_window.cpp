@@ -235,6 +235,37 @@ void DestroyDocWindow(HWND document) {
   SendMessageA(MdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
 }
 
+namespace {
+
+// A new, hidden control for the document, read-only and coloured as `oldEdit`; null after the
+// message that it could not be made.
+HWND MakeReplacement(HWND document, HWND oldEdit, int wrap, int ltGray) {
+  HWND edit = CreateEditControl(document, wrap);
+  if (!edit) {
+    ShowMessage(document, IDS_APPNAME, IDS_EDIT_CREATE_FAILED);
+    return nullptr;
+  }
+  const bool readOnly = oldEdit && (GetWindowLongA(oldEdit, GWL_STYLE) & ES_READONLY);
+  SendMessageA(edit, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+  ApplyEditBackground(edit, ltGray);
+  return edit;
+}
+
+// `edit` becomes the document's control in the place of `oldEdit`, which goes (destroying a
+// control is fast; emptying a large text first would take seconds).
+void PutInPlace(HWND document, HWND oldEdit, HWND edit) {
+  SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
+  if (oldEdit) DestroyWindow(oldEdit);
+}
+
+void ShowReplacement(HWND edit, bool focus) {
+  ShowWindow(edit, SW_SHOW);
+  SendMessageA(edit, EM_SETEVENTMASK, 0, kEventMask);
+  if (focus) SetFocus(edit);
+}
+
+}  // namespace
+
 HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length, int ltGray) {
   HWND oldEdit = DocEditControl(document);
   const BOOL wasBulk = BulkOperation;
@@ -242,25 +273,33 @@ HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length
   // The new control is made before the old one goes: when it cannot be made, the document
   // keeps its control and its text. The text to show is the caller's copy, so the old control
   // then goes before the new one fills (a large text in each at once costs memory and time).
-  HWND edit = CreateEditControl(document, wrap);
-  if (!edit) {
-    BulkOperation = wasBulk;
-    ShowMessage(document, IDS_APPNAME, IDS_EDIT_CREATE_FAILED);
-    return nullptr;
+  HWND edit = MakeReplacement(document, oldEdit, wrap, ltGray);
+  if (edit) {
+    const bool hadFocus = oldEdit && GetFocus() == oldEdit;
+    PutInPlace(document, oldEdit, edit);
+    SetEditText(edit, text, length);
+    ShowReplacement(edit, hadFocus);
   }
-  const bool readOnly = oldEdit && (GetWindowLongA(oldEdit, GWL_STYLE) & ES_READONLY);
-  const bool hadFocus = oldEdit && GetFocus() == oldEdit;
-  SetDocWord(document, kEditWord, static_cast<LONG>(reinterpret_cast<LONG_PTR>(edit)));
-  // Destroying a control is fast; emptying a large text first would take seconds.
-  if (oldEdit) DestroyWindow(oldEdit);
-  SendMessageA(edit, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
-  ApplyEditBackground(edit, ltGray);
-  SetEditText(edit, text, length);
-  ShowWindow(edit, SW_SHOW);
-  SendMessageA(edit, EM_SETEVENTMASK, 0, kEventMask);
-  if (hadFocus) SetFocus(edit);
   BulkOperation = wasBulk;
   return edit;
+}
+
+int FillReplacementEditControl(HWND document, const char* text, size_t length, int ltGray,
+                               StreamProgress progress, void* context) {
+  HWND oldEdit = DocEditControl(document);
+  HWND edit = MakeReplacement(document, oldEdit, GetDocWord(document, kWrapWord), ltGray);
+  if (!edit) return -1;
+  if (!SetEditText(edit, text, length, progress, context)) {
+    DestroyWindow(edit);
+    return 0;
+  }
+  const BOOL wasBulk = BulkOperation;
+  BulkOperation = TRUE;
+  const bool hadFocus = oldEdit && GetFocus() == oldEdit;
+  PutInPlace(document, oldEdit, edit);
+  ShowReplacement(edit, hadFocus);
+  BulkOperation = wasBulk;
+  return 1;
 }
 
 int ToggleWordWrap(HWND document, int wrap, AppOptionsRecord& options) {

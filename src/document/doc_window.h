@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "document/doc_words.h"
+#include "document/edit_control.h"
 #include "settings/options.h"
 
 // What the document window asks of the layers above it, which register these at start-up:
@@ -36,6 +37,13 @@ int ToggleWordWrap(HWND document, int wrap, AppOptionsRecord& options);
 // Under Wine replacing a large text in place takes seconds; a new control costs nothing. Returns
 // the new control, or null after reporting that it could not be made (the old one is kept).
 HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length, int ltGray);
+
+// The same for a large text while the document's control stays on screen: the new control fills
+// hidden (a control takes a large text faster so), reporting to `progress`, and takes the old
+// one's place only once it holds the whole text. 1 then; 0 when the stream stopped or failed
+// and -1 (after its message) when no control could be made, the document keeping its control.
+int FillReplacementEditControl(HWND document, const char* text, size_t length, int ltGray,
+                               StreamProgress progress, void* context);
 
 // Sets the title to `name` (null: the current title without its "*"), with "*" when modified.
 int SetDocumentTitle(HWND document, const char* name, int modified);

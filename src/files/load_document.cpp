@@ -27,7 +27,6 @@ constexpr DWORD kFirstScreenBytes = 16384;  // more lines than a maximised windo
 
 struct LargeLoad {
   HWND document;
-  HWND edit;
   const char* path;
   bool countOut;
   bool stopped;
@@ -38,7 +37,7 @@ struct LargeLoad {
 bool KeepLoading(void* context, int percent) {
   auto* load = static_cast<LargeLoad*>(context);
   if (load->countOut) SetStatus(IDS_READING_PROGRESS, load->path, percent);
-  PaintWaitingWindows(load->edit);
+  PaintWaitingWindows(nullptr);
   load->stopped = StopRequested(load->document);
   return !load->stopped;
 }
@@ -52,22 +51,24 @@ DWORD FirstScreenLength(const char* text, DWORD length) {
   return kFirstScreenBytes;
 }
 
-// The first screen goes in and shows, then the whole text streams in over it in one stream:
-// appending the rest piece by piece would cost more, as the control walks its text for each
-// piece. 0 when the user stopped the load or the control could not take the whole text; the
-// caller then drops the document, so no part of a text can ever be saved.
-int StreamLargeText(HWND document, HWND edit, const TextFileContents& file, const char* path,
-                    bool countOut, bool* stopped) {
+// The first screen goes into the document's control and shows; then the whole text streams
+// into a second, hidden control, which takes the first one's place once it holds it all. (One
+// stream over the first screen in the shown control, or the rest appended piece by piece, costs
+// more: the control walks its text for each piece.) 1 when the whole text is in; otherwise the
+// caller drops the document, so no part of a text can ever be saved.
+int StreamLargeText(HWND document, const TextFileContents& file, const char* path, bool countOut,
+                    int ltGray, bool* stopped) {
+  HWND edit = DocEditControl(document);
   const char* text = file.text.data();
   SetEditText(edit, text, FirstScreenLength(text, file.length));
   ShowWindow(document, SW_SHOW);
   ShowWindow(edit, SW_SHOW);
   PaintWaitingWindows(nullptr);
-  LargeLoad load = {document, edit, path, countOut, false};
+  LargeLoad load = {document, path, countOut, false};
   LoadingDocWindow = document;
-  const int whole = SetEditText(edit, text, file.length, KeepLoading, &load);
+  const int whole =
+      FillReplacementEditControl(document, text, file.length, ltGray, KeepLoading, &load);
   LoadingDocWindow = nullptr;
-  InvalidateRect(edit, nullptr, TRUE);  // its paints were held back while it filled
   *stopped = load.stopped;
   return whole;
 }
@@ -98,18 +99,20 @@ int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRec
     edit = ReplaceEditControl(document, GetDocWord(document, kWrapWord), file.text.data(),
                               file.length, options.LtGray);
     if (!edit) return 0;
-  } else {
+  } else if (size > kFirstScreenFrom) {
     bool stopped = false;
-    const int whole = size > kFirstScreenFrom ? StreamLargeText(document, edit, file, path,
-                                                                size > kProgressFrom, &stopped)
-                                              : SetEditText(edit, file.text.data(), file.length);
+    const int whole =
+        StreamLargeText(document, file, path, size > kProgressFrom, options.LtGray, &stopped);
+    if (whole < 0) return 0;  // no control for the text: its message has been shown
     if (!whole) {
-      if (stopped) {
-        SetStatus(60000);
-        return 0;
-      }
-      return ShowMessage(document, IDS_APPNAME, 60008, path, static_cast<int>(file.length));
+      if (!stopped)
+        return ShowMessage(document, IDS_APPNAME, 60008, path, static_cast<int>(file.length));
+      SetStatus(60000);
+      return 0;
     }
+    edit = DocEditControl(document);
+  } else if (!SetEditText(edit, file.text.data(), file.length)) {
+    return ShowMessage(document, IDS_APPNAME, 60008, path, static_cast<int>(file.length));
   }
   file.text.Reset();
   ShowWindow(edit, SW_SHOW);

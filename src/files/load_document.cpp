@@ -18,9 +18,9 @@
 
 namespace {
 
-// Texts over a quarter megabyte take the control a quarter second or more to take in: their
-// first screen shows at once. Over a megabyte (a second or more) the status line also counts
-// out the rest.
+// Texts over a quarter megabyte take the control a noticeable time to take in (a tenth of a
+// second and more under Wine): their first screen shows at once. Over a megabyte (half a second
+// and more) the status line also counts out the rest.
 constexpr long kFirstScreenFrom = 262144;   // bytes of the file
 constexpr long kProgressFrom = 1048576;     // bytes of the file
 constexpr DWORD kFirstScreenBytes = 16384;  // more lines than a maximised window shows
@@ -52,10 +52,10 @@ DWORD FirstScreenLength(const char* text, DWORD length) {
 }
 
 // The first screen goes into the document's control and shows; then the whole text streams
-// into a second, hidden control, which takes the first one's place once it holds it all. (One
-// stream over the first screen in the shown control, or the rest appended piece by piece, costs
-// more: the control walks its text for each piece.) 1 when the whole text is in; otherwise the
-// caller drops the document, so no part of a text can ever be saved.
+// into a second, hidden control, which takes the first one's place once it holds it all (one
+// stream over the first screen in the shown control made a 10 MB open up to half as slow again).
+// 1 when the whole text is in; otherwise the caller drops the document, so no part of a text can
+// ever be saved.
 int StreamLargeText(HWND document, const TextFileContents& file, const char* path, bool countOut,
                     int ltGray, bool* stopped) {
   HWND edit = DocEditControl(document);
@@ -105,8 +105,9 @@ int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRec
         StreamLargeText(document, file, path, size > kProgressFrom, options.LtGray, &stopped);
     if (whole < 0) return 0;  // no control for the text: its message has been shown
     if (!whole) {
-      if (!stopped)
+      if (!stopped) {
         return ShowMessage(document, IDS_APPNAME, 60008, path, static_cast<int>(file.length));
+      }
       SetStatus(60000);
       return 0;
     }

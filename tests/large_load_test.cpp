@@ -78,4 +78,27 @@ TEST_F(LargeLoad, ShowsAtOnceKeepsInputWaitingAndStopsOnEscape) {
   EXPECT_EQ(answerer_.Count(), 0u);
 }
 
+// Refuses the second rich-edit control made while it is hooked: the one a large text fills.
+int richEditsMade = 0;
+LRESULT CALLBACK RefuseSecondControl(int code, WPARAM wParam, LPARAM lParam) {
+  char name[32] = "";
+  if (code == HCBT_CREATEWND) GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+  if (lstrcmpiA(name, "RichEdit") == 0 && ++richEditsMade == 2) return 1;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(LargeLoad, NoControlForTheWholeTextDropsTheDocumentWithItsMessage) {
+  const std::string bytes(300000, 'x');
+  const std::string path = folder_.Write("large.txt", bytes);
+  HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseSecondControl, nullptr, GetCurrentThreadId());
+  answerer_.PressButton(IDOK);
+  HWND document = Open(path);
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(document, nullptr);
+  EXPECT_EQ(DocumentCount(), 0);
+  EXPECT_EQ(answerer_.Count(), 1u);
+  EXPECT_EQ(Said(), "Cannot create child edit control");
+  EXPECT_EQ(TempFolder::Read(path), bytes);
+}
+
 }  // namespace

@@ -24,18 +24,26 @@ namespace {
 constexpr long kFirstScreenFrom = 262144;   // bytes of the file
 constexpr long kProgressFrom = 1048576;     // bytes of the file
 constexpr DWORD kFirstScreenBytes = 16384;  // more lines than a maximised window shows
+// A round of status text, painting and the stop check costs a few milliseconds (a status text
+// paints at once); ten rounds a second are enough for the eye and for Escape.
+constexpr DWORD kRoundGapMs = 100;
 
 struct LargeLoad {
   HWND document;
   const char* path;
   bool countOut;
   bool stopped;
+  DWORD lastRound;  // when the last round ran
 };
 
 // Between pieces of a large text: the share so far in the status line, the program painted and
-// the user's wish to stop heard (other input waits until the text is whole).
+// the user's wish to stop heard (other input waits until the text is whole). The first and the
+// last share always have their round (the load starts a round's gap after the last one).
 bool KeepLoading(void* context, int percent) {
   auto* load = static_cast<LargeLoad*>(context);
+  const DWORD now = GetTickCount();
+  if (percent < 100 && now - load->lastRound < kRoundGapMs) return true;
+  load->lastRound = now;
   if (load->countOut) SetStatus(IDS_READING_PROGRESS, load->path, percent);
   PaintWaitingWindows(nullptr);
   load->stopped = StopRequested(load->document);
@@ -64,7 +72,7 @@ int StreamLargeText(HWND document, const TextFileContents& file, const char* pat
   ShowWindow(document, SW_SHOW);
   ShowWindow(edit, SW_SHOW);
   PaintWaitingWindows(nullptr);
-  LargeLoad load = {document, path, countOut, false};
+  LargeLoad load = {document, path, countOut, false, GetTickCount() - kRoundGapMs};
   LoadingDocWindow = document;
   const int whole =
       FillReplacementEditControl(document, text, file.length, ltGray, KeepLoading, &load);

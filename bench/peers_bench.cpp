@@ -4,9 +4,10 @@
 // and the peak working set with the file open. Rounds interleave the
 // programs so that a busy machine slows them alike; medians, spreads and ratios are printed.
 //
-//   wine peers_bench.exe NORVEL.EXE [rounds (5)] [small|large|all] [OLD.EXE]
+//   wine peers_bench.exe NORVEL.EXE [rounds (5)] [small|large|all] [FLOOR.EXE|-] [OLD.EXE]
 // (bench/peers runs it in a session). "small": the 1 MB files only, "large": the 10 MB ones.
-// OLD.EXE: another build of Norvel measured in the same rounds, as "Norvel before".
+// FLOOR.EXE: the platform's floor (floor_app.exe), which starts and shows a file but has no
+// save. OLD.EXE: another build of Norvel measured in the same rounds, as "Norvel before".
 #include <windows.h>
 #include <psapi.h>
 
@@ -30,6 +31,7 @@ struct Program {
   const char* name;
   std::string exe;
   UINT saveCommand = 0;  // found in the program's own menu resource
+  bool saves = true;     // the floor only shows the text
 };
 
 struct TestFile {
@@ -203,7 +205,7 @@ Run RunOnce(const Program& program, const TestFile* file, bool save) {
     if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
       run.peakMiB = memory.PeakWorkingSetSize / 1048576.0;
     run.ok = windows.edit && windows.editLength >= static_cast<LRESULT>(least);
-    if (run.ok && save && file) {
+    if (run.ok && save && file && program.saves) {
       DWORD_PTR result = 0;
       SendMessageTimeoutA(windows.edit, WM_CHAR, 'y', 1, SMTO_NORMAL, 60000, &result);
       // The typed character's repaint is done before the clock starts: otherwise the save
@@ -252,7 +254,8 @@ void PrintRows(const std::vector<Program>& programs, const std::vector<Row>& row
       const auto& v = row.values[p];
       medians[p] = Median(v);
       if (v.empty()) {
-        std::printf(" failed |");
+        const bool noSave = !programs[p].saves && row.what.compare(0, 5, "save ") == 0;
+        std::printf(noSave ? " - |" : " failed |");
         continue;
       }
       std::printf(" %.0f [%.0f-%.0f] |", medians[p], *std::min_element(v.begin(), v.end()),
@@ -274,7 +277,8 @@ void PrintRows(const std::vector<Program>& programs, const std::vector<Row>& row
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: peers_bench NORVEL.EXE [rounds] [small|large|all] [OLD.EXE]\n");
+    std::fprintf(stderr,
+                 "usage: peers_bench NORVEL.EXE [rounds] [small|large|all] [FLOOR.EXE|-] [OLD.EXE]\n");
     return 2;
   }
   const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
@@ -282,11 +286,16 @@ int main(int argc, char** argv) {
   char windows[MAX_PATH];
   GetWindowsDirectoryA(windows, sizeof windows);
   std::vector<Program> programs = {{"Norvel", argv[1]}};
-  if (argc > 4) programs.push_back({"Norvel before", argv[4]});
+  if (argc > 5) programs.push_back({"Norvel before", argv[5]});
+  if (argc > 4 && std::strcmp(argv[4], "-") != 0) {
+    programs.push_back({"floor", argv[4]});
+    programs.back().saves = false;
+  }
   programs.push_back({"notepad", std::string(windows) + "\\notepad.exe"});
   programs.push_back({"wordpad", "C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe"});
   const size_t n = programs.size();
   for (Program& program : programs) {
+    if (!program.saves) continue;
     program.saveCommand = SaveCommandOf(program.exe);
     if (!program.saveCommand) {
       std::fprintf(stderr, "%s: no Save command found in %s\n", program.name, program.exe.c_str());

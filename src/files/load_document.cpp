@@ -129,7 +129,14 @@ int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRec
   SetEditSelection(edit, 0, 0);
   UpdateLineIndicator(edit);
 
-  SetWindowTextById(document, IDS_TITLE_FORMAT, path);
+  // A new document already has its title; setting it again would repaint the frame's caption
+  // and menu bar when it is maximised. A reload clears the modified mark.
+  char title[kStringCapacity];
+  char shown[kStringCapacity];
+  GetWindowTextA(document, shown, sizeof shown);
+  if (FormatTextById(title, IDS_TITLE_FORMAT, path) && lstrcmpA(title, shown) != 0) {
+    SetWindowTextA(document, title);
+  }
   SetStatus(forViewing ? 60069 : 60068, path);
   SetDocWord(document, kLineFormatWord, file.format);
   SetDocWord(document, kModifiedWord, 0);

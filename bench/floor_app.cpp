@@ -1,6 +1,6 @@
 // The platform's floor for bench/peers: the least a Win32 program does to show a text file in
 // the control Norvel uses. One captioned window; one rich-edit control made like a Norvel
-// document's (class, styles, MS Sans Serif at its default size); the file's bytes with CR LF
+// document's (class, styles, its default display font); the file's bytes with CR LF
 // line ends streamed in once while the control is hidden, then shown; a message loop. No
 // menu, toolbar, status bar, splash or settings. Started with no file, the control is empty.
 //
@@ -78,9 +78,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   GetClientRect(window, &client);
   HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "", kDocumentEditStyle & ~WS_VISIBLE,
                               0, 0, client.right, client.bottom, window, nullptr, instance, nullptr);
+  // Norvel's default display font, field for field: the quality and precisions change how
+  // the control measures its lines, and so its time.
   LOGFONTA font = {};
   font.lfHeight = -10;
   font.lfWeight = FW_NORMAL;
+  font.lfOutPrecision = OUT_STRING_PRECIS;
+  font.lfClipPrecision = CLIP_STROKE_PRECIS;
+  font.lfQuality = DRAFT_QUALITY;
   font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
   lstrcpyA(font.lfFaceName, "MS Sans Serif");
   SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectA(&font)), FALSE);

@@ -337,6 +337,10 @@ int SetDocumentTitle(HWND document, const char* name, int modified) {
   }
   char decorated[kPathCapacity + 1];
   std::snprintf(decorated, sizeof decorated, modified ? "%s*" : "%s", title);
+  // The same text again would still repaint the caption, and a maximised frame's menu bar.
+  char shown[kPathCapacity + 1];
+  GetWindowTextA(document, shown, sizeof shown);
+  if (std::strcmp(shown, decorated) == 0) return TRUE;
   if (RenameMaximized(document, decorated)) return TRUE;
   return SetWindowTextA(document, decorated);
 }

@@ -45,7 +45,8 @@ HWND ReplaceEditControl(HWND document, int wrap, const char* text, size_t length
 int FillReplacementEditControl(HWND document, const char* text, size_t length, int ltGray,
                                StreamProgress progress, void* context);
 
-// Sets the title to `name` (null: the current title without its "*"), with "*" when modified.
+// Sets the title to `name` (null: the current title without its "*"), with "*" when modified;
+// a title that would not change is left alone.
 int SetDocumentTitle(HWND document, const char* name, int modified);
 
 // Marks the document changed: window word and "*" in the title.

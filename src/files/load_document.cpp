@@ -14,7 +14,6 @@
 #include "ui/message_dialogs.h"
 #include "ui/status.h"
 #include "ui/wait_cursor.h"
-#include "ui/window_text.h"
 
 namespace {
 
@@ -129,14 +128,7 @@ int LoadDocumentFile(HWND document, const char* path, int viewing, AppOptionsRec
   SetEditSelection(edit, 0, 0);
   UpdateLineIndicator(edit);
 
-  // A new document already has its title; setting it again would repaint the frame's caption
-  // and menu bar when it is maximised. A reload clears the modified mark.
-  char title[kStringCapacity];
-  char shown[kStringCapacity];
-  GetWindowTextA(document, shown, sizeof shown);
-  if (FormatTextById(title, IDS_TITLE_FORMAT, path) && lstrcmpA(title, shown) != 0) {
-    SetWindowTextA(document, title);
-  }
+  SetDocumentTitle(document, path, 0);  // a reload clears the modified mark
   SetStatus(forViewing ? 60069 : 60068, path);
   SetDocWord(document, kLineFormatWord, file.format);
   SetDocWord(document, kModifiedWord, 0);

@@ -86,9 +86,7 @@ void MarkSaved(HWND document, const char* path, int format) {
   SetDocWord(document, kViewingWord, 0);
   // Each of these redraws parts of the window under Wine: done only when something changes.
   if (GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) SendMessageA(edit, EM_SETREADONLY, FALSE, 0);
-  char title[kPathCapacity];
-  GetWindowTextA(document, title, sizeof title);
-  if (std::strcmp(title, path) != 0) SetDocumentTitle(document, path, 0);
+  SetDocumentTitle(document, path, 0);
   SetStatus(60072, path);
   SetFocus(edit);
 }

@@ -10,24 +10,11 @@
 
 #include <string>
 
+#include "memory_feed.h"
+
 namespace {
 
 constexpr DWORD kDocumentEditStyle = 0x5030B1C4;  // as a Norvel document's control, unwrapped
-
-struct Source {
-  const char* next;
-  size_t left;
-};
-
-DWORD CALLBACK Feed(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
-  auto* source = reinterpret_cast<Source*>(cookie);
-  const size_t count = source->left < static_cast<size_t>(wanted) ? source->left : wanted;
-  CopyMemory(buffer, source->next, count);
-  source->next += count;
-  source->left -= count;
-  *given = static_cast<LONG>(count);
-  return 0;
-}
 
 // The file's bytes with every lone LF made CR LF, as Norvel gives them to its control.
 std::string ReadAsCrLf(const char* path) {
@@ -95,9 +82,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
   if (!path.empty()) {
     const std::string text = ReadAsCrLf(path.c_str());
-    Source source = {text.data(), text.size()};
-    EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, Feed};
-    SendMessageA(edit, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+    StreamIntoControl(edit, text.data(), text.size());
   }
   ShowWindow(window, show);
   ShowWindow(edit, SW_SHOW);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bench_support.h"
+#include "memory_feed.h"
 #include "base/file_io.h"
 #include "files/line_format.h"
 #include "ui/global_block.h"
@@ -30,20 +31,6 @@ HWND NewControl() {
                                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   return CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "", 0x5030B1C4, 0, 0, 600, 400, parent,
                          nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-struct StreamSource {
-  const char* data;
-  LONG left;
-};
-
-DWORD CALLBACK StreamIn(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
-  auto* source = reinterpret_cast<StreamSource*>(cookie);
-  *given = source->left < wanted ? source->left : wanted;
-  std::memcpy(buffer, source->data, *given);
-  source->data += *given;
-  source->left -= *given;
-  return 0;
 }
 
 std::string TextOf(HWND edit) {
@@ -83,10 +70,8 @@ void Measure(size_t size) {
 
   edit = NewControl();
   SendMessageA(edit, EM_EXLIMITTEXT, 0, 0xA00000);
-  StreamSource source = {buffer.data(), static_cast<LONG>(editorLength)};
-  EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, StreamIn};
   const auto streamed = Clock::now();
-  SendMessageA(edit, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  StreamIntoControl(edit, buffer.data(), editorLength);
   const double streamTime = Seconds(streamed);
   const std::string viaStream = TextOf(edit);
   DestroyWindow(edit);

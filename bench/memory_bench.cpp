@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench_support.h"
+#include "memory_feed.h"
 #include "docset/create_document.h"
 #include "document/doc_window.h"
 #include "document/edit_control.h"
@@ -37,16 +38,6 @@ void Report(const char* when, const PROCESS_MEMORY_COUNTERS& counters) {
   std::printf("  %-28s private %7.1f MiB, working set %7.1f MiB, peak %7.1f MiB\n", when,
               MiB(counters.PagefileUsage), MiB(counters.WorkingSetSize),
               MiB(counters.PeakWorkingSetSize));
-}
-
-DWORD CALLBACK Feed(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
-  auto* rest = reinterpret_cast<std::pair<const char*, size_t>*>(cookie);
-  const size_t count = rest->second < static_cast<size_t>(wanted) ? rest->second : wanted;
-  std::memcpy(buffer, rest->first, count);
-  rest->first += count;
-  rest->second -= count;
-  *given = static_cast<LONG>(count);
-  return 0;
 }
 
 }  // namespace
@@ -81,9 +72,7 @@ int main(int argc, char** argv) {
     SendMessageA(edit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     std::string text(size, 'x');
     for (size_t i = 99; i < size; i += 100) text[i - 1] = '\r', text[i] = '\n';
-    std::pair<const char*, size_t> rest(text.data(), text.size());
-    EDITSTREAM in = {reinterpret_cast<DWORD_PTR>(&rest), 0, Feed};
-    SendMessageA(edit, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&in));
+    StreamIntoControl(edit, text.data(), text.size());
     text = std::string();
     PumpAll();
     Report("text in, painted", Memory());

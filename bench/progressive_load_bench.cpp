@@ -17,23 +17,9 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "memory_feed.h"
 
 namespace {
-
-struct Source {
-  const char* data;
-  size_t left;
-};
-
-DWORD CALLBACK Feed(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
-  auto* source = reinterpret_cast<Source*>(cookie);
-  const size_t count = source->left < static_cast<size_t>(wanted) ? source->left : wanted;
-  std::memcpy(buffer, source->data, count);
-  source->data += count;
-  source->left -= count;
-  *given = static_cast<LONG>(count);
-  return 0;
-}
 
 HWND NewControl(HWND parent, bool visible = true) {
   HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "",
@@ -44,14 +30,11 @@ HWND NewControl(HWND parent, bool visible = true) {
 }
 
 void Stream(HWND edit, const char* data, size_t length, bool append) {
-  Source source = {data, length};
-  EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, Feed};
   if (append) {
     CHARRANGE end = {-1, -1};
     SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
   }
-  SendMessageA(edit, EM_STREAMIN, SF_TEXT | (append ? SFF_SELECTION : 0),
-               reinterpret_cast<LPARAM>(&stream));
+  StreamIntoControl(edit, data, length, append ? SFF_SELECTION : 0);
 }
 
 // Cuts after the line end at or before `at`, so each piece ends with whole lines.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "memory_feed.h"
 
 namespace {
 
@@ -23,14 +24,6 @@ struct Sink {
 DWORD CALLBACK Collect(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* taken) {
   reinterpret_cast<Sink*>(cookie)->text.append(reinterpret_cast<char*>(buffer), count);
   *taken = count;
-  return 0;
-}
-
-DWORD CALLBACK Feed(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
-  auto* rest = reinterpret_cast<std::string*>(cookie);
-  *given = static_cast<LONG>(std::min<size_t>(rest->size(), static_cast<size_t>(wanted)));
-  std::memcpy(buffer, rest->data(), *given);
-  rest->erase(0, *given);
   return 0;
 }
 
@@ -52,9 +45,7 @@ int main(int argc, char** argv) {
     HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit", "", 0x5030B1C4, 0, 0, 600, 400,
                                 parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(edit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-    std::string rest = text;
-    EDITSTREAM in = {reinterpret_cast<DWORD_PTR>(&rest), 0, Feed};
-    SendMessageA(edit, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&in));
+    StreamIntoControl(edit, text.data(), text.size());
 
     std::vector<double> getText, range, stream;
     bool same = true;

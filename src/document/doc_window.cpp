@@ -184,18 +184,9 @@ LRESULT CALLBACK DocWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 HWND MakeDocWindow(HWND owner, const char* path, AppOptionsRecord& options) {
-  // The window is made with its title: naming it afterwards would repaint the caption, and
-  // the frame's caption and menu bar when it is maximised, a second time.
-  const bool named = path && *path;
-  char title[kStringCapacity] = "";
-  if (named) {
-    FormatTextById(title, IDS_TITLE_FORMAT, path);
-  } else {
-    FormatTextById(title, IDS_UNTITLED, UntitledCounter + 1);
-  }
   MDICREATESTRUCTA create = {};
   create.szClass = MAKEINTATOM(kDocWindowClass);
-  create.szTitle = title;
+  create.szTitle = "";
   create.hOwner = AppInstance;
   create.x = create.y = create.cx = create.cy = CW_USEDEFAULT;
   create.style = options.ZoomChildren ? WS_MAXIMIZE : 0;
@@ -207,7 +198,11 @@ HWND MakeDocWindow(HWND owner, const char* path, AppOptionsRecord& options) {
   }
   SetWindowLongPtrA(document, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&options));
 
-  if (!named) ++UntitledCounter;
+  if (path && *path) {
+    SetWindowTextById(document, IDS_TITLE_FORMAT, path);
+  } else {
+    SetWindowTextById(document, IDS_UNTITLED, ++UntitledCounter);
+  }
 
   SetDocWord(document, kEditWord, 0);
   SetDocWord(document, kModifiedWord, 0);

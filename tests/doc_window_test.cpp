@@ -1,4 +1,5 @@
-// Document windows: the INI question, word wrap and reloads, the text limit.
+// Document windows: the INI question, word wrap and reloads, the text limit, a maximised
+// document's name in the frame's caption.
 #include <string>
 
 #include "base/globals.h"
@@ -48,6 +49,20 @@ TEST_F(DocWindowTest, WrapAndRefreshFillANewControlThatKeepsReadOnlyAndWrap) {
   EXPECT_EQ(GetDocWord(document, kWrapWord), 1);
   EXPECT_EQ(StateOf(document),
             path + " | modified 0 saved 1 viewing 1 read-only format 0 | two\r\n");
+}
+
+// The frame names the maximised document, "*" included, whichever way its title changed.
+TEST_F(DocWindowTest, TheFrameCaptionNamesTheMaximisedDocument) {
+  AppOptions.ZoomChildren = 1;
+  const std::string path = folder_.Write("named.txt", "text\r\n");
+  HWND untitled = New();
+  EXPECT_EQ(Title(frame_), "Norvel - [" + Title(untitled) + "]");
+  HWND named = Open(path);
+  EXPECT_EQ(Title(frame_), "Norvel - [" + path + "]");
+  Type(named, "x");
+  EXPECT_EQ(Title(frame_), "Norvel - [" + path + "*]");
+  Command(IDM_SAVE);
+  EXPECT_EQ(Title(frame_), "Norvel - [" + path + "]");
 }
 
 TEST_F(DocWindowTest, ReachingTheTextLimitMarksTheDocumentAndSaysSo) {

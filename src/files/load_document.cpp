@@ -44,7 +44,7 @@ bool KeepLoading(void* context, int percent) {
   if (percent < 100 && now - load->lastRound < kRoundGapMs) return true;
   load->lastRound = now;
   if (load->countOut) SetStatus(IDS_READING_PROGRESS, load->path, percent);
-  PaintWaitingWindows(nullptr);
+  PaintWaitingWindows();
   load->stopped = StopRequested(load->document);
   return !load->stopped;
 }
@@ -70,7 +70,7 @@ int StreamLargeText(HWND document, const TextFileContents& file, const char* pat
   SetEditText(edit, text, FirstScreenLength(text, file.length));
   ShowWindow(document, SW_SHOW);
   ShowWindow(edit, SW_SHOW);
-  PaintWaitingWindows(nullptr);
+  PaintWaitingWindows();
   LargeLoad load = {document, path, countOut, false, GetTickCount() - kRoundGapMs};
   LoadingDocWindow = document;
   const int whole =

@@ -12,16 +12,12 @@ constexpr int kMostPaintsPerRound = 64;
 
 }  // namespace
 
-void PaintWaitingWindows(HWND busy) {
+void PaintWaitingWindows() {
   HWND painted[kMostPaintsPerRound];
   int count = 0;
   MSG message;
   while (count < kMostPaintsPerRound &&
          PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
-    if (message.hwnd == busy) {
-      ValidateRect(busy, nullptr);
-      continue;
-    }
     if (std::find(painted, painted + count, message.hwnd) != painted + count) return;
     painted[count++] = message.hwnd;
     DispatchMessageA(&message);

@@ -4,9 +4,8 @@
 #pragma once
 #include <windows.h>
 
-// Paints every window waiting for it except `busy`, the control the step is filling (it paints
-// once the step is over).
-void PaintWaitingWindows(HWND busy);
+// Paints every window waiting for it (the control being filled is hidden, so never among them).
+void PaintWaitingWindows();
 
 // True when the first input waiting asks to stop: Escape (taken off the queue), or a click on
 // the close box of `window` or of the frame (left in the queue, so the close goes on once the
